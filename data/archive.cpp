@@ -1,0 +1,121 @@
+#include "data/archive.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+
+#include "data/crc32.h"
+
+namespace {
+
+std::string archivePath = "data.sdd";
+
+// Members larger than this are not data of ours.
+constexpr std::int64_t kMaxMemberSize = std::int64_t(1) << 30;
+
+char folded(char c) {
+  if (c == '\\') return '/';
+  if (c >= 'A' && c <= 'Z') return char(c - 'A' + 'a');
+  return c;
+}
+
+bool sameMemberName(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b)
+    if (folded(*a) != folded(*b)) return false;
+  return *a == *b;
+}
+
+// The reader does not check the CRC of stored members, so we do: from the
+// offset where the reader began the entry, walk the archive's blocks (the
+// signature is itself a 7-byte block) to the file block and take its CRC.
+bool storedCrcOfEntry(std::int64_t offset, std::uint32_t& crc) {
+  constexpr unsigned char kFileBlock = 0x74, kEndBlock = 0x7B;
+  constexpr unsigned kLongBlock = 0x8000;
+  std::ifstream file(archivePath, std::ios::binary);
+  for (int blocks = 0; file && blocks < 4096; ++blocks) {
+    unsigned char head[20] = {};
+    file.seekg(std::streamoff(offset));
+    file.read(reinterpret_cast<char*>(head), sizeof head);
+    if (file.gcount() < 7) return false;
+    const unsigned type = head[2], flags = head[3] | head[4] << 8, size = head[5] | head[6] << 8;
+    if (type == kEndBlock || size < 7) return false;
+    if (type == kFileBlock) {
+      if (file.gcount() < 20) return false;
+      crc = std::uint32_t(head[16]) | std::uint32_t(head[17]) << 8 |
+            std::uint32_t(head[18]) << 16 | std::uint32_t(head[19]) << 24;
+      return true;
+    }
+    std::int64_t added = 0;
+    if ((flags & kLongBlock) && file.gcount() >= 11)
+      added = std::int64_t(head[7]) | std::int64_t(head[8]) << 8 | std::int64_t(head[9]) << 16 |
+              std::int64_t(head[10]) << 24;
+    offset += size + added;
+  }
+  return false;
+}
+
+bool readWhole(archive* reader, std::int64_t expected, unsigned char*& data, std::uint32_t& size) {
+  if (expected < 0 || expected > kMaxMemberSize) return false;
+  unsigned char* buffer = static_cast<unsigned char*>(std::malloc(expected > 0 ? expected : 1));
+  if (!buffer) return false;
+  std::int64_t filled = 0;
+  for (;;) {
+    // Reading on to the end of the entry is what makes the CRC check happen.
+    unsigned char scratch[1];
+    unsigned char* at = filled < expected ? buffer + filled : scratch;
+    const std::size_t room = filled < expected ? std::size_t(expected - filled) : sizeof scratch;
+    const la_ssize_t n = archive_read_data(reader, at, room);
+    if (n < 0 || (n > 0 && filled >= expected)) {
+      std::free(buffer);
+      return false;
+    }
+    if (n == 0) break;
+    filled += n;
+  }
+  if (filled != expected) {
+    std::free(buffer);
+    return false;
+  }
+  data = buffer;
+  size = std::uint32_t(expected);
+  return true;
+}
+
+}  // namespace
+
+void setDataArchivePath(const char* path) { archivePath = path; }
+
+const char* dataArchivePath() { return archivePath.c_str(); }
+
+bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size) {
+  data = nullptr;
+  size = 0;
+  archive* reader = archive_read_new();
+  if (!reader) return false;
+  archive_read_support_format_rar(reader);
+  bool found = false;
+  if (archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024) == ARCHIVE_OK) {
+    archive_entry* entry = nullptr;
+    while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+      const char* entryName = archive_entry_pathname(entry);
+      if (!entryName || !sameMemberName(entryName, member)) continue;
+      const std::int64_t headerAt = archive_read_header_position(reader);
+      std::uint32_t expectedCrc = 0;
+      if (archive_entry_size_is_set(entry) && storedCrcOfEntry(headerAt, expectedCrc) &&
+          readWhole(reader, archive_entry_size(entry), data, size)) {
+        found = crc32(data, size) == expectedCrc;
+        if (!found) {
+          std::free(data);
+          data = nullptr;
+          size = 0;
+        }
+      }
+      break;
+    }
+  }
+  archive_read_free(reader);
+  return found;
+}

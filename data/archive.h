@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+
+// The data archive (RAR) that every DataFile reads from; "data.sdd" in the
+// current directory unless a host points elsewhere.
+void setDataArchivePath(const char* path);
+const char* dataArchivePath();
+
+// Extracts the first member whose name matches without regard to case, "\"
+// and "/" counting as equal, into a new malloc'ed buffer. Fails (no buffer,
+// size 0) on any error, a CRC mismatch included.
+bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size);

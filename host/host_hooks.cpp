@@ -1,0 +1,25 @@
+#include "host/host_hooks.h"
+
+#include <ctime>
+
+HostHooks hostHooks;
+
+void showHostMessage(const char* text, const char* caption) {
+  if (hostHooks.showMessage) hostHooks.showMessage(text, caption);
+}
+
+void sendLoadingStep() {
+  if (hostHooks.loadingStep) hostHooks.loadingStep();
+}
+
+LocalTime currentLocalTime() {
+  if (hostHooks.localTime) return hostHooks.localTime();
+  const std::time_t now = std::time(nullptr);
+  const std::tm* t = std::localtime(&now);
+  if (!t) return {0, 0, 0};
+  return {t->tm_hour, t->tm_min, t->tm_sec};
+}
+
+void* hostProcAddress(const char* name) {
+  return hostHooks.getProcAddress ? hostHooks.getProcAddress(name) : nullptr;
+}

@@ -1,0 +1,24 @@
+#pragma once
+
+// What the portable core needs of its host. Each host (the Windows saver, the
+// headless renderer, the tests) fills in what it has; a null hook falls back
+// to the quiet behaviour of the helper below it.
+struct LocalTime {
+  int hours;    // 0-23
+  int minutes;  // 0-59
+  int seconds;  // 0-59
+};
+
+struct HostHooks {
+  void (*showMessage)(const char* text, const char* caption) = nullptr;
+  void (*loadingStep)() = nullptr;              // one texture or object loaded
+  LocalTime (*localTime)() = nullptr;           // null: the C library's local time
+  void* (*getProcAddress)(const char* name) = nullptr;  // GL extension lookup
+};
+
+extern HostHooks hostHooks;
+
+void showHostMessage(const char* text, const char* caption);
+void sendLoadingStep();
+LocalTime currentLocalTime();
+void* hostProcAddress(const char* name);

@@ -1,0 +1,48 @@
+#include "math/mat4.h"
+
+#include <cmath>
+
+Mat4 basisMatrix(const Vec3& f, const Vec3& u, const Vec3& s) {
+  return {{f.x, f.y, f.z, 0, s.x, s.y, s.z, 0, u.x, u.y, u.z, 0, 0, 0, 0, 1}};
+}
+
+void quatFromMatrix(Quat& out, const Mat4& m) {
+  const float tr = m[0] + m[5] + m[10];
+  if (tr > 0) {
+    float s = std::sqrt(tr + 1.0f);
+    out.w = s / 2.0f;
+    s = 0.5f / s;
+    out.x = (m[6] - m[9]) * s;
+    out.y = (m[8] - m[2]) * s;
+    out.z = (m[1] - m[4]) * s;
+    return;
+  }
+  auto at = [&m](int i, int j) { return m[4 * i + j]; };
+  int i = 0;
+  if (m[5] > m[0]) i = 1;
+  if (m[10] > at(i, i)) i = 2;
+  static const int next[3] = {1, 2, 0};
+  const int j = next[i], k = next[j];
+
+  float q[3];
+  float s = std::sqrt(at(i, i) - (at(j, j) + at(k, k)) + 1.0f);
+  q[i] = s * 0.5f;
+  if (s != 0.0f) s = 0.5f / s;
+  out.w = (at(j, k) - at(k, j)) * s;
+  q[j] = (at(i, j) + at(j, i)) * s;
+  q[k] = (at(i, k) + at(k, i)) * s;
+  out.x = q[0];
+  out.y = q[1];
+  out.z = q[2];
+}
+
+void matrixFromQuat(Mat4& out, const Quat& q) {
+  const float x2 = q.x + q.x, y2 = q.y + q.y, z2 = q.z + q.z;
+  const float xx = q.x * x2, xy = q.x * y2, xz = q.x * z2;
+  const float yy = q.y * y2, yz = q.y * z2, zz = q.z * z2;
+  const float wx = q.w * x2, wy = q.w * y2, wz = q.w * z2;
+  out = {{1 - (yy + zz), xy - wz, xz + wy, 0,
+          xy + wz, 1 - (xx + zz), yz - wx, 0,
+          xz - wy, yz + wx, 1 - (xx + yy), 0,
+          0, 0, 0, 1}};
+}

@@ -23,3 +23,7 @@ LocalTime currentLocalTime() {
 void* hostProcAddress(const char* name) {
   return hostHooks.getProcAddress ? hostHooks.getProcAddress(name) : nullptr;
 }
+
+bool applyHostGammaRamp(const std::uint16_t* ramp) {
+  return hostHooks.applyGammaRamp && hostHooks.applyGammaRamp(ramp);
+}

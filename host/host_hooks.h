@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 // What the portable core needs of its host. Each host (the Windows saver, the
 // headless renderer, the tests) fills in what it has; a null hook falls back
 // to the quiet behaviour of the helper below it.
@@ -14,6 +16,8 @@ struct HostHooks {
   void (*loadingStep)() = nullptr;              // one texture or object loaded
   LocalTime (*localTime)() = nullptr;           // null: the C library's local time
   void* (*getProcAddress)(const char* name) = nullptr;  // GL extension lookup
+  // 3 x 256 entries, red, green, blue; true when the display took it.
+  bool (*applyGammaRamp)(const std::uint16_t* ramp) = nullptr;
 };
 
 extern HostHooks hostHooks;
@@ -22,3 +26,4 @@ void showHostMessage(const char* text, const char* caption);
 void sendLoadingStep();
 LocalTime currentLocalTime();
 void* hostProcAddress(const char* name);
+bool applyHostGammaRamp(const std::uint16_t* ramp);

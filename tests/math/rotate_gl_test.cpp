@@ -1,6 +1,6 @@
 #include "math/random.h"
 #include "math/vec3.h"
-#include "tests/support/gl_test.h"
+#include "tests/support/gl_fixture.h"
 
 using RotateAboutAxisGl = GlTest;
 

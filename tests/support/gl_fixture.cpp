@@ -1,4 +1,4 @@
-#include "tests/support/gl_test.h"
+#include "tests/support/gl_fixture.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <cstdint>
+
+class World;
+
+// The world being shown; null until the saver run chooses one.
+extern World* currentWorld;
+
+// Frames drawn since the last FPS update, and the count shown.
+extern std::uint32_t framesThisSecond;
+extern std::uint32_t shownFps;
+
+// Net pointer movement since the last FPS update (the saver's exit test).
+extern float movementTotal;
+
+// Draws one complete picture of the current world with its overlays; the
+// host swaps the buffers afterwards.
+void renderFrame();

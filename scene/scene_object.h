@@ -1,0 +1,49 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "math/vec3.h"
+
+class CameraDirector;
+
+// Everything drawn in the 3D scene. Objects are made by their kind's parser
+// while object files load and live for the whole run.
+class SceneObject {
+ public:
+  SceneObject* parent = nullptr;  // not owned
+  Vec3 position{0, 0, 0};
+  Vec3 xAxis{0, 0, 1};
+  Vec3 yAxis{1, 0, 0};
+  Vec3 homePosition{0, 0, 0};
+  Vec3 colour{1, 1, 1};
+  std::uint32_t texture = 0;  // OpenGL texture name
+  char name[15] = {};
+  bool hasTexture = false;    // draw binds `texture`
+  bool alphaTexture = false;  // the texture name ends in "tga": alpha blending
+
+  virtual ~SceneObject() = default;
+  // Leaves the modelview matrix as it found it; the view transform is loaded.
+  virtual void draw(CameraDirector& camera) = 0;
+  virtual void update(double elapsedSeconds) = 0;
+
+  // alphaTexture from the name alone (lower-case "tga"), then the texture of
+  // the catalogue entry with that path, if there is one.
+  void assignTexture(const char* path);
+  // Copies the name, cut to 14 characters.
+  void setName(const char* text);
+};
+
+// Pointers in file order; a list owns nothing.
+using SceneList = std::vector<SceneObject*>;
+
+// What the frame updates and draws, copied from the current world each frame.
+extern SceneList firstPassList;
+extern SceneList worldObjectList;
+extern SceneList postPassList;
+
+// Seconds of scene time; the saver run keeps it at 0.
+extern float sceneClock;
+
+// The first object of the list with exactly this name, or null.
+SceneObject* findByName(const SceneList& list, const char* name);

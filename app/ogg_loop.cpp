@@ -1,0 +1,138 @@
+#include "app/ogg_loop.h"
+
+#include <vorbis/vorbisfile.h>
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+using Memory = OggMemorySource;
+
+std::size_t memoryRead(void* dest, std::size_t size, std::size_t count, void* source) {
+  auto* memory = static_cast<Memory*>(source);
+  if (size == 0) return 0;
+  const std::size_t left = memory->size - memory->position;
+  std::size_t items = count;
+  if (items > left / size) items = left / size;
+  std::memcpy(dest, memory->data + memory->position, items * size);
+  memory->position += items * size;
+  return items;
+}
+
+int memorySeek(void* source, ogg_int64_t offset, int origin) {
+  auto* memory = static_cast<Memory*>(source);
+  ogg_int64_t base = 0;
+  if (origin == SEEK_CUR) base = ogg_int64_t(memory->position);
+  if (origin == SEEK_END) base = ogg_int64_t(memory->size);
+  const ogg_int64_t target = base + offset;
+  if (target < 0 || target > ogg_int64_t(memory->size)) return -1;
+  memory->position = std::size_t(target);
+  return 0;
+}
+
+long memoryTell(void* source) { return long(static_cast<Memory*>(source)->position); }
+
+// Decoding errors in a row after which the stream counts as broken.
+constexpr int kMaxErrors = 64;
+
+OggVorbis_File* vorbis(void* file) { return static_cast<OggVorbis_File*>(file); }
+
+}  // namespace
+
+OggLoop::OggLoop() : file_(new OggVorbis_File{}) {}
+
+OggLoop::~OggLoop() {
+  close();
+  delete vorbis(file_);
+}
+
+bool OggLoop::open(const unsigned char* data, std::size_t size, unsigned outputRate) {
+  close();
+  if (!data || size == 0 || outputRate == 0) return false;
+  memory_ = {data, size, 0};
+  const ov_callbacks callbacks = {memoryRead, memorySeek, nullptr, memoryTell};
+  if (ov_open_callbacks(&memory_, vorbis(file_), nullptr, 0, callbacks) != 0) return false;
+  const vorbis_info* info = ov_info(vorbis(file_), -1);
+  if (!info || info->channels < 1 || info->rate < 1) {
+    ov_clear(vorbis(file_));
+    return false;
+  }
+  open_ = true;
+  sourceRate_ = int(info->rate);
+  sourceChannels_ = info->channels;
+  step_ = double(sourceRate_) / double(outputRate);
+  phase_ = 0.0;
+  chunkFrames_ = chunkPosition_ = 0;
+  if (!nextSourceFrame(previous_) || !nextSourceFrame(next_)) {
+    close();
+    return false;
+  }
+  return true;
+}
+
+void OggLoop::close() {
+  if (open_) ov_clear(vorbis(file_));
+  open_ = false;
+  chunk_ = nullptr;
+  chunkFrames_ = chunkPosition_ = 0;
+}
+
+void OggLoop::setVolume(std::uint32_t percent) {
+  gain_ = float(percent > 100 ? 100 : percent) / 100.0f;
+}
+
+bool OggLoop::refill() {
+  bool restarted = false;
+  for (int errors = 0; errors < kMaxErrors;) {
+    int section = 0;
+    const long got = ov_read_float(vorbis(file_), &chunk_, 4096, &section);
+    if (got > 0) {
+      const vorbis_info* info = ov_info(vorbis(file_), section);
+      // A chained stream that changes its layout midway is not played on.
+      if (!info || info->channels != sourceChannels_) return false;
+      chunkFrames_ = got;
+      chunkPosition_ = 0;
+      return true;
+    }
+    if (got == 0) {
+      // The end: play again from the start, unless the start is the end.
+      if (restarted || ov_pcm_seek(vorbis(file_), 0) != 0) return false;
+      restarted = true;
+      continue;
+    }
+    ++errors;  // a hole or a bad packet: decoding goes on after it
+  }
+  return false;
+}
+
+bool OggLoop::nextSourceFrame(float (&frame)[2]) {
+  if (chunkPosition_ >= chunkFrames_ && !refill()) return false;
+  frame[0] = chunk_[0][chunkPosition_];
+  frame[1] = sourceChannels_ > 1 ? chunk_[1][chunkPosition_] : frame[0];
+  ++chunkPosition_;
+  return true;
+}
+
+std::size_t OggLoop::read(std::int16_t* out, std::size_t frames) {
+  if (!open_) return 0;
+  for (std::size_t i = 0; i < frames; ++i) {
+    for (int c = 0; c < 2; ++c) {
+      float value = (previous_[c] + float(phase_) * (next_[c] - previous_[c])) * gain_;
+      if (value > 1.0f) value = 1.0f;
+      if (value < -1.0f) value = -1.0f;
+      out[2 * i + c] = std::int16_t(value * 32767.0f);
+    }
+    phase_ += step_;
+    while (phase_ >= 1.0) {
+      phase_ -= 1.0;
+      previous_[0] = next_[0];
+      previous_[1] = next_[1];
+      if (!nextSourceFrame(next_)) {
+        close();
+        return i + 1;
+      }
+    }
+  }
+  return frames;
+}

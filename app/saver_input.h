@@ -1,0 +1,26 @@
+#pragma once
+
+#include <cstdint>
+
+// Input noted by the saver window between frames and acted on by the loop.
+// keyState[0] marks that some key or mouse button was pressed.
+extern std::uint8_t keyState[256];
+extern float pointerOffsetX;  // last pointer position from the client centre, x 0.3
+extern float pointerOffsetY;
+
+void clearInput();
+void noteKeyDown(unsigned virtualKey);
+void noteKeyUp(unsigned virtualKey);
+void noteButtonDown();
+// The pointer and the client centre, both in screen coordinates.
+void notePointer(int x, int y, int centreX, int centreY);
+
+struct FrameInput {
+  bool stop = false;      // end the run after this frame
+  bool recentre = false;  // move the pointer back to the client centre
+};
+
+// What a frame makes of the input: a key or button ends the run; pointer
+// offsets are added to `movement` with their signs and cleared, and with
+// mouseExit a net movement above 7 ends the run.
+FrameInput takeFrameInput(bool mouseExit, float& movement);

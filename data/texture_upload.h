@@ -1,0 +1,16 @@
+#pragma once
+
+#include <cstdint>
+
+#include "render/gl.h"
+
+// Images larger than this many pixels are refused before anything is
+// allocated: a few header bytes must not make us ask for gigabytes.
+constexpr std::uint64_t kMaxImagePixels = std::uint64_t(1) << 26;  // 8192 x 8192
+
+// Makes a new 2D texture with a full mipmap chain from tightly packed rows
+// (unpack alignment 1), filtered trilinear when minified and linear when
+// magnified, and leaves it bound. Returns 0, making no texture, when the
+// image is empty or the mipmaps cannot be built.
+std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GLenum format,
+                                     const unsigned char* pixels);

@@ -1,0 +1,104 @@
+#include "data/jpeg_decoder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "tests/data/data_fixtures.h"
+#include "tests/data/host_log.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// A 4 x 2 picture: the top row white, the bottom row black.
+Bytes whiteOverBlack() {
+  Bytes pixels = filled(4, 1, {255, 255, 255});
+  const Bytes black = filled(4, 1, {0, 0, 0});
+  pixels.insert(pixels.end(), black.begin(), black.end());
+  return pixels;
+}
+
+// A member exactly as large as `bytes`, so any read past it is caught.
+bool decodeCopy(const Bytes& bytes, DecodedImage& image) {
+  unsigned char* exact = new unsigned char[bytes.size() ? bytes.size() : 1];
+  std::copy(bytes.begin(), bytes.end(), exact);
+  const bool ok = decodeJpegMemory(exact, bytes.size(), image);
+  delete[] exact;
+  return ok;
+}
+
+}  // namespace
+
+TEST(JpegDecoder, RowsComeBottomUpWithAStrideOfWidthTimesComponents) {
+  ArchiveFixture archive({{"textures\\a.jpg", jpegFile(4, 2, 3, whiteOverBlack(), 100)}});
+  DecodedImage image;
+  ASSERT_TRUE(decodeJpeg("textures\\a.jpg", image));
+  EXPECT_EQ(image.width, 4u);
+  EXPECT_EQ(image.height, 2u);
+  EXPECT_EQ(image.components, 3);
+  EXPECT_EQ(image.stride, 12u);
+  ASSERT_EQ(image.pixels.size(), 24u);
+  for (int i = 0; i < 12; ++i) {
+    EXPECT_LT(image.pixels[i], 40) << i;            // row 0: the bottom, black
+    EXPECT_GT(image.pixels[12 + i], 215) << i;      // row 1: the top, white
+  }
+}
+
+TEST(JpegDecoder, GreyImagesHaveOneComponent) {
+  Bytes pixels(5 * 3);
+  for (std::size_t i = 0; i < pixels.size(); ++i) pixels[i] = std::uint8_t(i < 5 ? 200 : 60);
+  DecodedImage image;
+  ASSERT_TRUE(decodeCopy(jpegFile(5, 3, 1, pixels, 100), image));
+  EXPECT_EQ(image.components, 1);
+  EXPECT_EQ(image.stride, 5u);
+  ASSERT_EQ(image.pixels.size(), 15u);
+  EXPECT_NEAR(image.pixels[14], 200, 12);  // top row, last buffer row
+  EXPECT_NEAR(image.pixels[0], 60, 12);
+}
+
+TEST(JpegDecoder, MissingMemberShowsItsMessage) {
+  ArchiveFixture archive({textMember("texture.txt", "END_TEXT\n")});
+  HostLog log;
+  DecodedImage image;
+  EXPECT_FALSE(decodeJpeg("textures\\gone.jpg", image));
+  ASSERT_EQ(log.messages.size(), 1u);
+  EXPECT_EQ(log.messages[0].text, "ARCH:Can't load JPG file: textures\\gone.jpg");
+  EXPECT_EQ(log.messages[0].caption, "Error");
+  EXPECT_TRUE(image.pixels.empty());
+}
+
+TEST(JpegDecoder, BrokenDataFailsSilently) {
+  HostLog log;
+  DecodedImage image;
+  Bytes garbage(500);
+  for (std::size_t i = 0; i < garbage.size(); ++i) garbage[i] = std::uint8_t(i * 37 + 11);
+  EXPECT_FALSE(decodeCopy(garbage, image));
+  EXPECT_FALSE(decodeCopy({}, image));
+  EXPECT_FALSE(decodeCopy({0xFF, 0xD8}, image));
+  // A marker segment whose length reaches far past the data.
+  EXPECT_FALSE(decodeCopy({0xFF, 0xD8, 0xFF, 0xE1, 0xFF, 0xFF, 1, 2, 3}, image));
+  const Bytes good = jpegFile(16, 16, 3, filled(16, 16, {10, 200, 30}));
+  EXPECT_FALSE(decodeCopy(Bytes(good.begin(), good.begin() + 40), image));
+  EXPECT_TRUE(image.pixels.empty());
+  EXPECT_EQ(image.width, 0u);
+  EXPECT_TRUE(log.messages.empty());
+}
+
+TEST(JpegDecoder, TruncatedScanDataDecodesAsFarAsItGoes) {
+  Bytes pixels;
+  for (int i = 0; i < 64 * 64; ++i) pixels.insert(pixels.end(), {std::uint8_t(i), 90, 160});
+  const Bytes good = jpegFile(64, 64, 3, pixels);
+  DecodedImage whole;
+  ASSERT_TRUE(decodeCopy(good, whole));
+  for (std::size_t keep : {good.size() - 2, good.size() / 2, std::size_t(700)}) {
+    DecodedImage image;
+    ASSERT_TRUE(decodeCopy(Bytes(good.begin(), good.begin() + long(keep)), image)) << keep;
+    EXPECT_EQ(image.width, 64u);
+    EXPECT_EQ(image.height, 64u);
+    ASSERT_EQ(image.pixels.size(), whole.pixels.size());
+    // The top of the picture (the last rows) came before the cut.
+    const std::size_t topRow = 63 * 64 * 3;
+    EXPECT_TRUE(std::equal(whole.pixels.begin() + long(topRow), whole.pixels.end(),
+                           image.pixels.begin() + long(topRow)));
+  }
+}

@@ -1,0 +1,200 @@
+#!/usr/bin/env bash
+# End-to-end tests of orbivane.scr under Wine on the X display in $DISPLAY,
+# driven as a person would: xdotool for keys, clicks and the pointer,
+# screenshots of the root window, the registry through `wine reg`.
+#   saver_e2e.sh SCENARIO ORBIVANE_SCR MAKE_TEST_SCENE_EXE HOST_HARNESS_EXE
+# The tests share a Wine prefix of their own ($WINEPREFIX-e2e), so stopping
+# its wineserver at the end leaves other Wine programs alone.
+set -uo pipefail
+
+scenario=$1
+scr=$2
+make_scene=$3
+harness=$4
+
+if [ -z "${DISPLAY:-}" ]; then
+  echo "saver_e2e: no DISPLAY; run the tests through scripts/test (it starts Xvfb)" >&2
+  exit 1
+fi
+base_prefix=${WINEPREFIX:-$(dirname "$scr")/wineprefix}
+export WINEPREFIX=$base_prefix-e2e
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
+key='HKCU\Software\Kelvora\Orbivane'
+
+work=$(mktemp -d)
+saver_pid=
+cleanup() {
+  [ -n "$saver_pid" ] && kill "$saver_pid" 2>/dev/null
+  wineserver -k >/dev/null 2>&1
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+fi
+
+reg_clear() { wine reg delete "$key" /f >/dev/null 2>&1; true; }
+reg_dword() { wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
+reg_text() { wine reg add "$key" /v "$1" /t REG_SZ /d "$2" /f >/dev/null 2>&1; }
+reg_value() {  # the data of one value, empty when absent
+  wine reg query "$key" /v "$1" 2>/dev/null | tr -d '\r' | awk -v n="$1" '$1 == n { print $3 }'
+}
+reg_export() {
+  wine reg export "$key" "$(winepath -w "$1")" /y >/dev/null 2>&1 || : >"$1"
+}
+
+# A folder with the test scene; prints the folder's Windows path.
+scene_folder() {
+  mkdir -p "$work/scene"
+  (cd "$work/scene" && wine "$make_scene" >/dev/null 2>&1)
+  [ -s "$work/scene/data.sdd" ] || echo "saver_e2e: the test scene was not written" >&2
+  winepath -w "$work/scene"
+}
+
+start_saver() {  # start_saver ARGS...: runs the saver in the background
+  wine "$scr" "$@" >/dev/null 2>&1 &
+  saver_pid=$!
+}
+
+running() { [ -n "$saver_pid" ] && kill -0 "$saver_pid" 2>/dev/null; }
+
+ends_within() {  # ends_within SECONDS
+  local tenths=$(($1 * 10))
+  for ((i = 0; i < tenths; i++)); do
+    running || { wait "$saver_pid" 2>/dev/null; saver_pid=; return 0; }
+    sleep 0.1
+  done
+  return 1
+}
+
+window_appears() {  # window_appears TITLE SECONDS
+  for ((i = 0; i < $2 * 10; i++)); do
+    xdotool search --name "^$1\$" >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# Mean brightness (0-1) of a square around the screen's centre.
+centre_brightness() {
+  import -window root "$work/shot.png" 2>/dev/null
+  convert "$work/shot.png" -gravity center -crop 240x240+0+0 +repage -colorspace Gray \
+    -format '%[fx:mean]' info: 2>/dev/null
+}
+above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
+below() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v < t) }'; }
+
+# The saver of the test scene, running and past its loading.
+saver_with_scene() {
+  reg_clear
+  reg_text Path "$(scene_folder)"
+  for setting in "$@"; do reg_dword "${setting%=*}" "${setting#*=}"; done
+  start_saver /s
+  check "the saver window appears" window_appears Orbivane 30
+  sleep 4
+}
+
+case $scenario in
+  key)
+    saver_with_scene
+    brightness=$(centre_brightness)
+    echo "centre brightness after loading: $brightness"
+    check "the scene shows a non-black picture" above "${brightness:-0}" 0.05
+    check "the saver keeps running" running
+    xdotool key space
+    check "a key ends the saver" ends_within 5
+    ;;
+  click)
+    saver_with_scene
+    xdotool click 1
+    check "a click ends the saver" ends_within 5
+    ;;
+  mouse-exit)
+    saver_with_scene MouseExit=1 EnableMusic=0
+    read -r width height < <(xdotool getdisplaygeometry)
+    cx=$((width / 2)) cy=$((height / 2))
+    xdotool mousemove $((cx - 40)) $((cy - 40))
+    sleep 2
+    check "moving left and up does not end it" running
+    xdotool mousemove $((cx + 40)) $((cy + 40))
+    check "moving 40 pixels right and down ends it" ends_within 5
+    ;;
+  no-mouse-exit)
+    saver_with_scene MouseExit=0
+    read -r width height < <(xdotool getdisplaygeometry)
+    xdotool mousemove $((width / 2 + 40)) $((height / 2 + 40))
+    sleep 2
+    check "without MouseExit the pointer does not end it" running
+    xdotool key Escape
+    check "a key ends it" ends_within 5
+    ;;
+  missing-data)
+    reg_clear
+    mkdir -p "$work/empty"
+    reg_text Path "$(winepath -w "$work/empty")"
+    start_saver /s
+    check "the saver window appears without data" window_appears Orbivane 30
+    sleep 3
+    brightness=$(centre_brightness)
+    echo "centre brightness without data: $brightness"
+    check "the picture is black" below "${brightness:-1}" 0.02
+    xdotool key space
+    check "a key ends it" ends_within 5
+    ;;
+  configure-return)
+    reg_clear
+    start_saver /c
+    check "the dialog appears" window_appears "Orbivane Configuration" 20
+    sleep 1
+    xdotool key Return
+    check "Return closes the dialog" ends_within 5
+    for name in ShowClock TimeFormat EnableMusic UseDesktop DefGamma Width Height Depth Volume \
+      Speed Gamma VSync MouseExit ShowFPS; do
+      check "$name written" test -n "$(reg_value "$name")"
+    done
+    check "ShowFlame written as 0" test "$(reg_value ShowFlame)" = 0x0
+    check "Speed written with its default" test "$(reg_value Speed)" = 0x32
+    check "Path not written" test -z "$(reg_value Path)"
+    ;;
+  configure-escape)
+    reg_clear
+    reg_dword Speed 33
+    reg_dword ShowFPS 7
+    reg_text Path 'C:\saver data'
+    reg_export "$work/before.reg"
+    start_saver /c
+    check "the dialog appears" window_appears "Orbivane Configuration" 20
+    sleep 1
+    xdotool key Escape
+    check "Escape closes the dialog" ends_within 5
+    reg_export "$work/after.reg"
+    check "the registry is as it was" cmp -s "$work/before.reg" "$work/after.reg"
+    reg_export "$work/before.reg"
+    check "Cancel from the owner window ends it" wine "$harness" configure "$(winepath -w "$scr")"
+    reg_export "$work/after.reg"
+    check "the registry is still as it was" cmp -s "$work/before.reg" "$work/after.reg"
+    ;;
+  preview)
+    check "the preview fills its parent and ends with it" wine "$harness" preview "$(winepath -w "$scr")"
+    ;;
+  preview-no-parent)
+    check "/p without a window says so" wine "$harness" no-parent "$(winepath -w "$scr")"
+    ;;
+  *)
+    echo "saver_e2e: unknown scenario $scenario" >&2
+    exit 2
+    ;;
+esac
+
+[ "$failures" -eq 0 ]

@@ -173,6 +173,7 @@ case $scenario in
     reg_dword ShowFPS 7
     reg_text Path 'C:\saver data'
     reg_export "$work/before.reg"
+    check "the key is exported" test -s "$work/before.reg"
     start_saver /c
     check "the dialog appears" window_appears "Orbivane Configuration" 20
     sleep 1

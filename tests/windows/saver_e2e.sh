@@ -8,9 +8,9 @@
 set -uo pipefail
 
 scenario=$1
-scr=$2
-make_scene=$3
-harness=$4
+scr=$(realpath "$2")
+make_scene=$(realpath "$3")
+harness=$(realpath "$4")
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "saver_e2e: no DISPLAY; run the tests through scripts/test (it starts Xvfb)" >&2
@@ -58,7 +58,7 @@ reg_export() {
 scene_folder() {
   mkdir -p "$work/scene"
   (cd "$work/scene" && wine "$make_scene" >/dev/null 2>&1)
-  [ -s "$work/scene/data.sdd" ] || echo "saver_e2e: the test scene was not written" >&2
+  [ -s "$work/scene/data.sdd" ] || { echo "saver_e2e: the test scene was not written" >&2; exit 1; }
   winepath -w "$work/scene"
 }
 
@@ -98,7 +98,9 @@ below() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v < t) }'; }
 # The saver of the test scene, running and past its loading.
 saver_with_scene() {
   reg_clear
-  reg_text Path "$(scene_folder)"
+  local folder
+  folder=$(scene_folder) || exit 1
+  reg_text Path "$folder"
   for setting in "$@"; do reg_dword "${setting%=*}" "${setting#*=}"; done
   start_saver /s
   check "the saver window appears" window_appears Orbivane 30

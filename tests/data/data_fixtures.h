@@ -88,8 +88,8 @@ inline Bytes jpegFile(int width, int height, int components, const Bytes& pixels
 
 // Pixels of a width x height picture, `components` bytes each, all `value`.
 inline Bytes filled(int width, int height, std::initializer_list<unsigned char> value) {
-  Bytes out;
-  for (int i = 0; i < width * height; ++i) out.insert(out.end(), value);
+  Bytes out(std::size_t(width) * std::size_t(height) * value.size());
+  for (std::size_t i = 0; i < out.size(); ++i) out[i] = value.begin()[i % value.size()];
   return out;
 }
 

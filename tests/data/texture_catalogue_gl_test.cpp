@@ -44,6 +44,13 @@ GLuint loaded(const char* fileName) {
   return entry.glTexture;
 }
 
+// The saver keeps its entries for the whole run; a test frees its own.
+struct OwnedCatalogue : TextureCatalogue {
+  ~OwnedCatalogue() {
+    for (TextureEntry* entry : *this) delete entry;
+  }
+};
+
 struct Textured : SceneObject {
   void draw(CameraDirector&) override {}
   void update(double) override {}
@@ -61,7 +68,7 @@ TEST_F(TextureCatalogueGl, ListOrderDuplicatesExtensionsAndLoadingSteps) {
       {"textures\\d.jpeg", jpeg}, {"textures\\e.tga", tga}, {"textures\\f.TGA", tga},
       {"textures\\x.bmp", jpeg}, {"textures\\after.jpg", jpeg}});
   HostLog log;
-  TextureCatalogue catalogue;
+  OwnedCatalogue catalogue;
   loadTextureCatalogue(catalogue, "texture.txt", true);
 
   const char* paths[] = {"textures\\a.jpg", "textures\\b.JPG", "textures\\c.Jpg",
@@ -81,7 +88,7 @@ TEST_F(TextureCatalogueGl, ListOrderDuplicatesExtensionsAndLoadingSteps) {
   ASSERT_EQ(log.messages.size(), 1u);
   EXPECT_EQ(log.messages[0].text, "ARCH:Can't load JPG file: textures\\missing.jpg");
 
-  TextureCatalogue quiet;
+  OwnedCatalogue quiet;
   loadTextureCatalogue(quiet, "texture.txt", false);
   EXPECT_EQ(quiet.size(), 9u);
   EXPECT_EQ(log.loadingSteps, 9);
@@ -90,12 +97,12 @@ TEST_F(TextureCatalogueGl, ListOrderDuplicatesExtensionsAndLoadingSteps) {
 TEST_F(TextureCatalogueGl, ListWithoutTerminatorEndsWithTheData) {
   ArchiveFixture archive({textMember("texture.txt", "a.jpg\nb.jpg"),
                           {"textures\\a.jpg", solidJpeg(1, 1)}, {"textures\\b.jpg", solidJpeg(1, 1)}});
-  TextureCatalogue catalogue;
+  OwnedCatalogue catalogue;
   loadTextureCatalogue(catalogue, "texture.txt", false);
   ASSERT_EQ(catalogue.size(), 2u);
   EXPECT_NE(catalogue[1]->glTexture, 0u);
 
-  TextureCatalogue none;
+  OwnedCatalogue none;
   loadTextureCatalogue(none, "absent.txt", false);
   EXPECT_TRUE(none.empty());
 }
@@ -233,7 +240,7 @@ TEST_F(TextureCatalogueGl, AssignTextureTakesTheEntryAndDecidesAlphaByLowerCaseT
                           {"textures\\s.tga", solidTga(2, 24, {1, 2, 3})},
                           {"textures\\S.TGA", solidTga(2, 24, {1, 2, 3})},
                           {"textures\\c.jpg", solidJpeg(1, 1)}});
-  TextureCatalogue saved;
+  OwnedCatalogue saved;
   saved.swap(textureCatalogue);
   loadTextureCatalogue(textureCatalogue, "texture.txt", false);
   ASSERT_EQ(textureCatalogue.size(), 3u);

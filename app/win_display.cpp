@@ -3,14 +3,30 @@
 #include <cstdint>
 #include <cstring>
 
+#include "app/gamma_keeper.h"
 #include "host/settings.h"
 #include "render/gl_state.h"
 
 namespace {
 
-HDC gammaDevice = nullptr;
-bool savedRampValid = false;
-WORD savedRamp[3][256];
+class DeviceContextGamma : public GammaDevice {
+ public:
+  HDC dc = nullptr;
+  bool readRamp(std::uint16_t* ramp) override {
+    WORD table[3][256];
+    if (!GetDeviceGammaRamp(dc, table)) return false;
+    std::memcpy(ramp, table, sizeof table);
+    return true;
+  }
+  bool writeRamp(const std::uint16_t* ramp) override {
+    WORD table[3][256];
+    std::memcpy(table, ramp, sizeof table);
+    return SetDeviceGammaRamp(dc, table) != FALSE;
+  }
+};
+
+DeviceContextGamma gammaDevice;
+GammaKeeper gammaKeeper;
 
 }  // namespace
 
@@ -48,22 +64,14 @@ bool setPixelFormat(HDC dc) {
 static_assert(sizeof(PIXELFORMATDESCRIPTOR) == 40, "pixel format descriptor");
 
 void setGammaDevice(HDC dc) {
-  gammaDevice = dc;
-  savedRampValid = false;
+  gammaDevice.dc = dc;
+  gammaKeeper.attach(dc ? &gammaDevice : nullptr);
 }
 
-bool applyDeviceGammaRamp(const std::uint16_t* ramp) {
-  if (!gammaDevice) return false;
-  if (!savedRampValid) savedRampValid = GetDeviceGammaRamp(gammaDevice, savedRamp) != FALSE;
-  WORD table[3][256];
-  std::memcpy(table, ramp, sizeof table);
-  return SetDeviceGammaRamp(gammaDevice, table) != FALSE;
-}
+bool applyDeviceGammaRamp(const std::uint16_t* ramp) { return gammaKeeper.apply(ramp); }
 
+// A ramp that could not be read before the change is replaced by a linear one.
 void restoreDeviceGamma() {
-  if (!gammaDevice) return;
-  if (savedRampValid)
-    SetDeviceGammaRamp(gammaDevice, savedRamp);
-  else
-    setGammaRamp(1.0f, 1.0f, 1.0f);
+  if (!gammaDevice.dc) return;
+  if (!gammaKeeper.restore()) setGammaRamp(1.0f, 1.0f, 1.0f);
 }

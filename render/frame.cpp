@@ -1,0 +1,99 @@
+#include "render/frame.h"
+
+#include "camera/camera_director.h"
+#include "data/world.h"
+#include "host/settings.h"
+#include "render/gl.h"
+#include "render/gl_state.h"
+#include "render/hud.h"
+#include "render/stopwatch.h"
+#include "scene/scene_object.h"
+
+World* currentWorld = nullptr;
+std::uint32_t framesThisSecond = 0;
+std::uint32_t shownFps = 0;
+float movementTotal = 0.0f;
+
+namespace {
+
+void copyList(SceneList& target, const SceneList* source) {
+  if (source)
+    target = *source;
+  else
+    target.clear();
+}
+
+void lookThroughCamera(const CameraDirector& camera) {
+  glLoadIdentity();
+  const Vec3& eye = camera.eye;
+  const Vec3 centre = eye + camera.forward;
+  const Vec3& up = camera.up;
+  gluLookAt(double(eye.x), double(eye.y), double(eye.z), double(centre.x), double(centre.y),
+            double(centre.z), double(up.x), double(up.y), double(up.z));
+}
+
+// Lights are placed after the view transform so they stay fixed in the world:
+// a star system is lit from its centre, anything else from far out along +z.
+void placeLights(bool system) {
+  if (system) {
+    const GLfloat centre[] = {0, 0, 0, 1};
+    glLightfv(GL_LIGHT1, GL_POSITION, centre);
+  } else {
+    const GLfloat farAway[] = {0, 0, 1000000, 1};
+    glLightfv(GL_LIGHT1, GL_POSITION, farAway);
+    glLightfv(GL_LIGHT0, GL_POSITION, farAway);
+  }
+}
+
+void drawAll(const SceneList& list, CameraDirector& camera) {
+  for (SceneObject* object : list) object->draw(camera);
+}
+
+// Closes the frames-per-second window at the first frame after a second.
+void countFpsWindow() {
+  if (fpsStopwatch.elapsed() > 1.0) {
+    shownFps = framesThisSecond;
+    framesThisSecond = 0;
+    movementTotal = 0.0f;
+    fpsStopwatch.start();
+  }
+}
+
+void drawOverlays() {
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  pushOverlay800x600();
+  glLoadIdentity();
+  // Clears any texture-matrix change an object left behind.
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  if (settings.ShowFPS) drawFps(shownFps);
+  popOverlay();
+  if (settings.ShowClock) drawClock();
+}
+
+}  // namespace
+
+void renderFrame() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  if (!currentWorld) return;
+
+  copyList(firstPassList, currentWorld->firstPass);
+  copyList(postPassList, currentWorld->postPass);
+  worldObjectList = currentWorld->objects;
+
+  CameraDirector& camera = cameraDirector;
+  lookThroughCamera(camera);
+  placeLights(currentWorld->system);
+  drawAll(firstPassList, camera);
+  drawAll(worldObjectList, camera);
+  drawAll(postPassList, camera);
+  lookThroughCamera(camera);
+
+  countFpsWindow();
+  glFlush();
+  drawOverlays();
+  glEnable(GL_BLEND);
+  ++framesThisSecond;
+  glFlush();
+}

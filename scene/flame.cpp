@@ -1,0 +1,102 @@
+#include "scene/flame.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "data/block_reader.h"
+#include "data/line_rules.h"
+#include "render/gl.h"
+#include "scene/parsers.h"
+
+namespace {
+
+void readVector(const char* line, const char* format, Vec3& out) {
+  Vec3 v;
+  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
+}
+
+void readFloat(const char* line, const char* format, float& out) {
+  float value;
+  if (std::sscanf(line, format, &value) == 1) out = value;
+}
+
+}  // namespace
+
+void parseFlame(SceneList& list) {
+  Flame* flame = new Flame;
+  BlockReader block(objectFileReader);
+  if (block.findBegin()) {
+    while (block.next()) {
+      const char* line = block.line();
+      char word[kLineCapacity];
+      if (hasKeyword(line, "texture") && secondWord(line, word)) {
+        flame->assignTexture(word);
+        flame->hasTexture = true;
+      }
+      if (hasKeyword(line, "size")) {
+        float value;
+        if (std::sscanf(line, "size %f", &value) == 1) flame->ringRadius = value + 2000.0f;
+      }
+      if (hasKeyword(line, "angle")) readFloat(line, "angle %f", flame->slope);
+      if (hasKeyword(line, "ell")) readFloat(line, "ell %f", flame->ellipticity);
+      if (hasKeyword(line, "offset")) readFloat(line, "offset %f", flame->bandWidth);
+      if (hasKeyword(line, "orient")) readVector(line, "orient V(%f %f %f)", flame->ringCentre);
+      if (hasKeyword(line, "colorfrom")) readVector(line, "colorfrom V(%f %f %f)", flame->colourFrom);
+      if (hasKeyword(line, "colorto")) readVector(line, "colorto V(%f %f %f)", flame->colourTo);
+      if (hasKeyword(line, "parent") && secondWord(line, word)) flame->anchor = findByName(list, word);
+    }
+  }
+  list.push_back(flame);
+}
+
+Vec3 Flame::ringPoint(int k, float radius) const {
+  const float theta = float(k) / 200.0f * 6.2831855f;
+  const float x = std::cos(theta) * radius * ellipticity + ringCentre.x;
+  const float z = std::sin(theta) * radius + ringCentre.z;
+  const float y = (std::cos(theta) * ringRadius * ellipticity + ringCentre.x) * slope + ringCentre.y;
+  return {x, y, z};
+}
+
+void Flame::draw(CameraDirector&) {
+  glColor4f(1, 1, 1, 1);
+  glDisable(GL_TEXTURE_2D);
+  glDisable(GL_LIGHTING);
+  glDepthMask(GL_FALSE);
+  // The bands add light whatever the object drawn before left behind.
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+
+  const float w = bandWidth;
+  glBegin(GL_QUAD_STRIP);
+  for (int band = 0; band < 4; ++band) {
+    for (int k = 0; k < kRingPoints; ++k) {
+      const Vec3 p = ringPoint(k, ringRadius);
+      Vec3 edge = p;
+      if (band == 0) edge.y += w;
+      if (band == 1) edge.y -= w;
+      if (band == 2) edge = ringPoint(k, ringRadius - w);
+      if (band == 3) edge = ringPoint(k, ringRadius + w);
+      glColor4f(colourFrom.x, colourFrom.y, colourFrom.z, 1);
+      glVertex3f(p.x, p.y, p.z);
+      glColor4f(colourTo.x, colourTo.y, colourTo.z, 0);
+      glVertex3f(edge.x, edge.y, edge.z);
+    }
+  }
+  glEnd();
+  glDisable(GL_BLEND);
+
+  glColor4f(colourFrom.x, colourFrom.y, colourFrom.z, 1);
+  glBegin(GL_LINE_STRIP);
+  for (int k = 0; k < kRingPoints; ++k) {
+    const Vec3 p = ringPoint(k, ringRadius);
+    glVertex3f(p.x, p.y, p.z);
+  }
+  glEnd();
+
+  glEnable(GL_BLEND);
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_LIGHTING);
+  glDepthMask(GL_TRUE);
+}
+
+void Flame::update(double) {}

@@ -1,0 +1,286 @@
+#include "scene/flare.h"
+
+#include <cmath>
+#include <cstdio>
+
+#include "camera/camera_director.h"
+#include "data/block_reader.h"
+#include "data/line_rules.h"
+#include "data/texture_catalogue.h"
+#include "host/settings.h"
+#include "math/random.h"
+#include "render/gl.h"
+#include "render/gl_state.h"
+#include "scene/parsers.h"
+
+namespace {
+
+void readVector(const char* line, const char* format, Vec3& out) {
+  Vec3 v;
+  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
+}
+
+void readFloat(const char* line, const char* format, float& out) {
+  float value;
+  if (std::sscanf(line, format, &value) == 1) out = value;
+}
+
+// Pixel sizes in the data are for an 800-pixel-wide screen.
+float screenScale() { return float(settings.Width) / 800.0f; }
+
+// A zero vector stays zero instead of turning into NaNs.
+Vec3 unitOrZero(const Vec3& v) {
+  const float n = length(v);
+  return n > 0 ? v / n : Vec3(0, 0, 0);
+}
+
+// Offset x along the frame's y axis, y along y x x, z along x.
+Vec3 anchoredPosition(const Vec3& origin, const Vec3& x, const Vec3& y, const Vec3& offset) {
+  return origin + y * offset.x + cross(y, x) * offset.y + x * offset.z;
+}
+
+// The four lines after "lenseffect": the size, then the three textures.
+void readLensBlock(BlockReader& block, Flare& flare) {
+  block.consumeLine();
+  float value;
+  if (std::sscanf(block.line(), "\tsize %f", &value) == 1) flare.lensSize = screenScale() * value;
+  for (std::uint32_t& slot : flare.lensTextures) {
+    block.consumeLine();
+    char path[kLineCapacity];
+    if (std::sscanf(block.line(), "\ttexture %127s", path) != 1) continue;
+    if (const TextureEntry* entry = findTexture(textureCatalogue, path)) slot = entry->glTexture;
+  }
+}
+
+void vertex(float u, float v, const Vec3& p) {
+  glTexCoord2f(u, v);
+  glVertex3f(p.x, p.y, p.z);
+}
+
+}  // namespace
+
+void parseFlare(SceneList& list) {
+  Flare* flare = new Flare;
+  BlockReader block(objectFileReader);
+  if (block.findBegin()) {
+    while (block.next()) {
+      const char* line = block.line();
+      char word[kLineCapacity];
+      if (hasKeyword(line, "size")) {
+        float value;
+        if (std::sscanf(line, "size %f", &value) == 1) flare->size = screenScale() * value;
+      }
+      if (hasKeyword(line, "flash")) readFloat(line, "flash %f)", flare->flicker);
+      if (hasKeyword(line, "lumin")) readFloat(line, "lumin %f)", flare->lumin);
+      if (hasKeyword(line, "focus")) {
+        flare->hasFocus = true;
+        readFloat(line, "focus %f)", flare->focusThreshold);
+      }
+      if (hasKeyword(line, "parent")) {
+        if (secondWord(line, word)) {
+          flare->anchor = findByName(list, word);
+          flare->anchorMissing = flare->anchor == nullptr;
+        }
+        readVector(line, "parent %*s V(%f %f %f)", flare->offset);
+      }
+      if (hasKeyword(line, "FOV")) readFloat(line, "FOV %f", flare->fov);
+      if (hasKeyword(line, "alpha")) {
+        float unused, in, out;
+        const int n = std::sscanf(line, "alpha %f fade: %f %f", &unused, &in, &out);
+        if (n >= 2) flare->fadeIn = in * 60.0f;
+        if (n == 3) flare->fadeOut = out * 60.0f;
+      }
+      if (hasKeyword(line, "env")) {
+        flare->isEnv = true;
+        readVector(line, "env V(%f %f %f)", flare->offset);
+      }
+      if (hasKeyword(line, "texture") && secondWord(line, word)) {
+        flare->assignTexture(word);
+        flare->hasTexture = true;
+      }
+      if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", flare->position);
+      if (hasKeyword(line, "lenseffect")) {
+        flare->lensEffect = true;
+        readLensBlock(block, *flare);
+        line = block.line();
+      }
+      if (hasKeyword(line, "rotation")) {
+        float start, speed;
+        const int n = std::sscanf(line, "rotation %f %f", &start, &speed);
+        if (n >= 1) flare->angle = start;
+        if (n == 2) flare->angularSpeed = speed * 60.0f;
+      }
+      if (hasKeyword(line, "xy")) readFloat(line, "xy %f", flare->aspect);
+      if (hasKeyword(line, "orient")) {
+        readVector(line, "orient V(%f %f %f)", flare->orientPoint);
+        flare->hasOrient = true;
+      }
+    }
+  }
+  flare->fade = 0.0f;
+  list.push_back(flare);
+}
+
+void Flare::update(double dt) {
+  if (unoccluded) {
+    if (fade < 1) fade += fadeIn * dt;
+    if (fade > 1) fade = 1;
+  } else {
+    if (fade > 0) fade -= fadeOut * dt;
+    if (fade < 0) fade = 0;
+  }
+
+  angle += angularSpeed * dt;
+  if (angle > 360) angle -= 360;
+  if (angle < 0) angle += 360;
+
+  // Each flicker cycle dims for a random part of `flicker` seconds, then
+  // brightens for another; the clock runs at 6 per second.
+  flickerTime += 6 * dt;
+  if (flickerTime < dimUntil)
+    fade -= 0.7 * dt;
+  else if (fade > 0)
+    fade += 0.7 * dt;
+  if (flickerTime > cycleEnd) {
+    dimUntil = rand01() * flicker;
+    cycleEnd = (rand01() * flicker + dimUntil) * 6;
+    dimUntil *= 6;
+    flickerTime = 0;
+  }
+}
+
+void Flare::draw(CameraDirector& camera) {
+  const Vec3 screenCentre(float(settings.Width / 2), float(settings.Height / 2), 0);
+
+  glPushMatrix();
+  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  if (isEnv) {
+    position = camera.eye + offset;
+    glLoadIdentity();
+    glFrustum(-1.3333334 * fov, 1.3333334 * fov, -fov, fov, 1.0, 1000.0);
+  }
+  if (anchor)
+    position = anchoredPosition(anchor->position, anchor->xAxis, anchor->yAxis, offset);
+  else if (anchorMissing)
+    position = anchoredPosition({0, 0, 0}, {0, 0, 1}, {1, 0, 0}, offset);
+  glMatrixMode(GL_MODELVIEW);
+
+  GLdouble modelview[16], projection[16];
+  GLint viewport[4];
+  glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
+  glGetDoublev(GL_PROJECTION_MATRIX, projection);
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  GLdouble winX = 0, winY = 0, winZ = 0;
+  if (!gluProject(position.x, position.y, position.z, modelview, projection, viewport, &winX, &winY,
+                  &winZ))
+    winX = winY = winZ = 0;
+
+  // Visible when nothing drawn so far this frame lies in front of the source.
+  if (isEnv) winZ = 1.0;
+  const Vec3 toSource = isEnv ? offset : position - camera.position;
+  if (dot(normalized(toSource), camera.forward) < 0) winZ = 1000.0;
+  const double pixelX = std::trunc(winX), pixelY = std::trunc(winY);
+  float depth = 0;  // a pixel outside the viewport counts as covered
+  if (pixelX >= viewport[0] && pixelX < viewport[0] + viewport[2] && pixelY >= viewport[1] &&
+      pixelY < viewport[1] + viewport[3])
+    glReadPixels(int(pixelX), int(pixelY), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
+  unoccluded = depth >= winZ;
+
+  if (fade > 0) {
+    pushOverlayPixels();
+    glDisable(GL_LIGHTING);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    float focus = 1;
+    if (hasFocus) {
+      focus = (dot(normalized(offset), camera.forward) - focusThreshold) / (1 - focusThreshold);
+      if (!(focus >= 0)) focus = 0;
+    }
+    glColor4f(1, 1, 1, focus * fade * lumin);
+    glTranslatef(float(winX), float(winY), 0);
+    glRotatef(angle, 0, 0, 1);
+    const Vec3 source(float(winX), float(winY), 0);
+    if (hasOrient)
+      glRotatef(90 * dot(unitOrZero(source), unitOrZero(orientPoint - screenCentre)), 0, 0, 1);
+    drawSprite();
+    popOverlay();
+    if (lensEffect) drawLensEffect(source, screenCentre);
+    glEnable(GL_LIGHTING);
+  }
+
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+}
+
+void Flare::drawSprite() const {
+  const float s = size, a = aspect;
+  glBegin(GL_QUADS);
+  vertex(0, 0, {-s * a, -s, 0});
+  vertex(0, 1, {-s * a, s, 0});
+  vertex(1, 1, {s * a, s, 0});
+  vertex(1, 0, {s * a, -s, 0});
+  glEnd();
+}
+
+void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
+  const Vec3 toCentre = centre - source;
+  if (length(toCentre) == 0) return;  // no line through the centre to string it on
+
+  pushOverlayPixels();
+  const float t = dot(unitOrZero(source), unitOrZero(centre));
+  Vec3 sideways = normalized(source - centre);
+  const Vec3 along = normalized(toCentre);
+  const Vec3 s = along * 200.0f;
+  const Vec3 r = cross(along, Vec3(0, 0, 1)) * 200.0f;
+  const Vec3 q1 = -r - s, q2 = r - s, q3 = -r + s, q4 = r + s;
+
+  struct Ring {
+    float place, scale, red, green, blue, alpha;
+    bool mirrored;
+  };
+  static const Ring rings[3] = {{0.1f, 2.2f, 1.0f, 0.7f, 0.5f, 0.2f, false},
+                                {0.5f, 1.2f, 1.0f, 0.3f, 0.3f, 0.7f, false},
+                                {1.7f, 1.8f, 0.4f, 0.3f, 0.9f, 0.15f, true}};
+  glBindTexture(GL_TEXTURE_2D, lensTextures[2]);
+  for (const Ring& ring : rings) {
+    const Vec3 c = source + toCentre * ring.place;
+    const float m = ring.mirrored ? -1.0f : 1.0f;
+    const Vec3 flip(m, m, 1);
+    glLoadIdentity();
+    glTranslatef(c.x, c.y, 0);
+    glScalef(ring.scale, ring.scale, 1);
+    glColor4f(ring.red, ring.green, ring.blue, ring.alpha);
+    glBegin(GL_QUAD_STRIP);
+    vertex(0, 0, {q1.x * flip.x, q1.y * flip.y, q1.z});
+    vertex(1, 0, {q2.x * flip.x, q2.y * flip.y, q2.z});
+    vertex(0, 1, {q3.x * flip.x, q3.y * flip.y, q3.z});
+    vertex(1, 1, {q4.x * flip.x, q4.y * flip.y, q4.z});
+    glEnd();
+  }
+
+  for (int i = 0; i < kLensElements; ++i) {
+    const float p = lensPositions[i];
+    rotateAboutAxis(sideways, Vec3(0, 0, 1), 90 * t * p);  // accumulates along the string
+    const Vec3 c = source + toCentre * p + sideways * (2 * (2 - p));
+    glLoadIdentity();
+    glTranslatef(c.x, c.y, 0);
+    glScalef(1.5f, 1.5f, 1);
+    if (hasOrient) glRotatef(90 * t, 0, 0, 1);
+    glDisable(GL_LIGHTING);
+    glBindTexture(GL_TEXTURE_2D, i < 20 ? lensTextures[1] : lensTextures[0]);
+    glColor4f(i / 30.0f + 0.3f, 0.2f, 1 - i / 10.0f, 0.79f);
+    const float e = lensSize * lensScales[i];
+    glBegin(GL_QUADS);
+    vertex(0, 0, {-e, -e, 0});
+    vertex(0, 1, {-e, e, 0});
+    vertex(1, 1, {e, e, 0});
+    vertex(1, 0, {e, -e, 0});
+    glEnd();
+  }
+  popOverlay();
+}

@@ -1,0 +1,127 @@
+#include "scene/mesh_object.h"
+
+#include <cstdio>
+
+#include "data/block_reader.h"
+#include "data/line_rules.h"
+#include "data/mesh_lists.h"
+#include "math/mat4.h"
+#include "render/gl.h"
+#include "scene/parsers.h"
+
+namespace {
+
+void readVector(const char* line, const char* format, Vec3& out) {
+  Vec3 v;
+  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
+}
+
+void readFloat(const char* line, const char* format, float& out) {
+  float value;
+  if (std::sscanf(line, format, &value) == 1) out = value;
+}
+
+// The four fixed lines after "material": metal, chrome, the texture map and
+// a second map that is read and ignored. The last of them stays current.
+void readMaterial(BlockReader& block, MeshObject& mesh) {
+  block.consumeLine();
+  mesh.metal = hasKeyword(block.line(), "\tmetal");
+  block.consumeLine();
+  mesh.chrome = hasKeyword(block.line(), "\tchrome");
+  block.consumeLine();
+  char path[kLineCapacity];
+  if (hasKeyword(block.line(), "\tmap1") && secondWord(block.line(), path)) {
+    mesh.assignTexture(path);
+    mesh.hasTexture = true;
+  }
+  block.consumeLine();
+}
+
+}  // namespace
+
+void parseMesh(SceneList& list) {
+  MeshObject* mesh = new MeshObject;
+  BlockReader block(objectFileReader);
+  if (block.findBegin()) {
+    char word[kLineCapacity];
+    if (block.beginHasName() && secondWord(block.line(), word)) mesh->setName(word);
+    mesh->displayList = geometryList.displayList;
+    while (block.next()) {
+      const char* line = block.line();
+      if (hasKeyword(line, "orient")) {
+        Vec3 axis;
+        float angle;
+        const int n = std::sscanf(line, "orient V(%f %f %f) %f", &axis.x, &axis.y, &axis.z, &angle);
+        if (n >= 3) mesh->orientAxis = axis;
+        if (n == 4) mesh->orientAngle = angle;
+      }
+      if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", mesh->position);
+      if (hasKeyword(line, "look")) readVector(line, "look V(%f %f %f)", mesh->xAxis);
+      if (hasKeyword(line, "right")) readVector(line, "right V(%f %f %f)", mesh->yAxis);
+      if (hasKeyword(line, "material")) {
+        readMaterial(block, *mesh);
+        line = block.line();
+      }
+      if (hasKeyword(line, "scale")) readFloat(line, "scale %f", mesh->scale);
+      if (hasKeyword(line, "speed")) readFloat(line, "speed %f", mesh->speed);
+      if (hasKeyword(line, "light")) mesh->light = true;
+      if (hasKeyword(line, "illum")) mesh->illum = true;
+      if (hasKeyword(line, "invup")) mesh->invup = true;
+      if (hasKeyword(line, "blend")) mesh->blend = true;
+      if (hasKeyword(line, "tiling")) readFloat(line, "tiling %f", mesh->tiling);
+      if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", mesh->colour);
+    }
+  }
+  list.push_back(mesh);
+}
+
+void MeshObject::draw(CameraDirector&) {
+  glPushMatrix();
+  glTranslatef(position.x, position.y, position.z);
+  glDisable(GL_ALPHA_TEST);
+  glDisable(GL_BLEND);
+  glEnable(GL_CULL_FACE);
+
+  // Columns xAxis, yAxis and their cross product: local x goes to xAxis.
+  const Mat4 basis = basisMatrix(xAxis, cross(xAxis, yAxis), yAxis);
+  glMultMatrixf(basis.data());
+  glRotatef(orientAngle, orientAxis.x, orientAxis.y, orientAxis.z);
+  glScalef(scale, scale, scale);
+
+  glColor3f(1, 1, 1);
+  glEnable(GL_TEXTURE_2D);
+  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
+  glDepthMask(GL_FALSE);
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, light ? GL_ADD : GL_MODULATE);
+  if (illum) glDisable(GL_LIGHTING);
+  if (metal) {
+    glDisable(GL_COLOR_MATERIAL);
+    const float specular[4] = {0.4f, 0.4f, 0.4f, 1.0f};
+    glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 19.6f);
+    glEnable(GL_LIGHT0);
+  }
+  if (blend) {
+    glEnable(GL_ALPHA_TEST);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glDisable(GL_CULL_FACE);
+    glColor4f(1, 1, 1, colour.x);
+  }
+
+  glCallList(displayList);
+
+  glDepthMask(GL_TRUE);
+  if (metal) glDisable(GL_LIGHT0);
+  glEnable(GL_ALPHA_TEST);
+  glEnable(GL_BLEND);
+  glEnable(GL_LIGHTING);
+  glDisable(GL_TEXTURE_GEN_S);
+  glDisable(GL_TEXTURE_GEN_T);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glDisable(GL_FOG);
+  glDisable(GL_CULL_FACE);
+  glPopMatrix();
+}
+
+void MeshObject::update(double) {}

@@ -1,0 +1,262 @@
+#include "scene/particle_system.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "data/block_reader.h"
+#include "data/line_rules.h"
+#include "math/random.h"
+#include "render/gl.h"
+#include "scene/parsers.h"
+
+namespace {
+
+void readVector(const char* line, const char* format, Vec3& out) {
+  Vec3 v;
+  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
+}
+
+void readFloat(const char* line, const char* format, float& out) {
+  float value;
+  if (std::sscanf(line, format, &value) == 1) out = value;
+}
+
+// "dens N": false when there is no number. Out-of-range values saturate
+// instead of overflowing.
+bool readCount(const char* line, std::int32_t& out) {
+  const char* digits = line + 4;
+  char* end = nullptr;
+  const long long value = std::strtoll(digits, &end, 10);
+  if (end == digits) return false;
+  out = value > ParticleSystem::kMaxParticles ? ParticleSystem::kMaxParticles
+        : value < -1                          ? -1
+                                              : std::int32_t(value);
+  return true;
+}
+
+// A zero vector stays zero instead of turning into NaNs.
+Vec3 unitOrZero(const Vec3& v) {
+  const float n = length(v);
+  return n > 0 ? v / n : Vec3(0, 0, 0);
+}
+
+// One sprite, corners (-a-b)s, (a-b)s, (-a+b)s, (a+b)s.
+void drawSprite(const Vec3& a, const Vec3& b, float s) {
+  const Vec3 corners[4] = {(-a - b) * s, (a - b) * s, (-a + b) * s, (a + b) * s};
+  const float uv[4][2] = {{0, 0}, {1, 0}, {0, 1}, {1, 1}};
+  glBegin(GL_TRIANGLE_STRIP);
+  for (int c = 0; c < 4; ++c) {
+    glTexCoord2f(uv[c][0], uv[c][1]);
+    glVertex3f(corners[c].x, corners[c].y, corners[c].z);
+  }
+  glEnd();
+}
+
+void drawParticle(const Vec3& at, double angle, const Vec3& normal, float alpha, const Vec3& a,
+                  const Vec3& b, float s) {
+  glPushMatrix();
+  glTranslated(at.x, at.y, at.z);
+  glRotated(angle, normal.x, normal.y, normal.z);
+  glColor4f(1, 1, 1, alpha);
+  drawSprite(a, b, s);
+  glPopMatrix();
+}
+
+}  // namespace
+
+void parseParticleSystem(SceneList& list) {
+  ParticleSystem* system = new ParticleSystem;
+  BlockReader block(objectFileReader);
+  if (block.findBegin()) {
+    while (block.next()) {
+      const char* line = block.line();
+      char word[kLineCapacity];
+      if (hasKeyword(line, "texture") && secondWord(line, word)) {
+        system->assignTexture(word);
+        system->hasTexture = true;
+      }
+      if (hasKeyword(line, "size")) readFloat(line, "size %f", system->size);
+      if (hasKeyword(line, "line")) system->mode = ParticleMode::Line;
+      if (hasKeyword(line, "circ")) system->mode = ParticleMode::Circ;
+      if (hasKeyword(line, "flash")) system->mode = ParticleMode::Flash;
+      if (hasKeyword(line, "time")) readFloat(line, "time %f", system->period);
+      std::int32_t n;
+      if (hasKeyword(line, "dens") && readCount(line, n)) system->setDensity(n);
+      if (hasKeyword(line, "point1")) readVector(line, "point1 V(%f %f %f)", system->point1);
+      if (hasKeyword(line, "point2")) readVector(line, "point2 V(%f %f %f)", system->point2);
+      if (hasKeyword(line, "rot")) readVector(line, "rot V(%f %f %f)", system->yAxis);
+    }
+  }
+  list.push_back(system);
+}
+
+ParticleSystem::ParticleSystem() : spin(rand01() * 360.0f) { position = Vec3(0, 0, 0); }
+
+void ParticleSystem::setDensity(std::int32_t n) {
+  count = n < 0 ? 0 : n;
+  positions.assign(count, Vec3(0, 0, 0));
+  velocities.assign(count, Vec3(0, 0, -1000));
+  accelerations.assign(count, Vec3(0, 0, 0));
+  ages.assign(count, 0.0f);
+  lifetimes.assign(count, 0.0f);
+  timer = 0;
+  period = 0;
+  for (std::int32_t i = 0; i < count; ++i) {
+    positions[i] = position + randomUnitVector() * 250.0f;
+    ages[i] = rand01() * 25.0f;
+  }
+}
+
+void ParticleSystem::update(double elapsedSeconds) {
+  if (mode == ParticleMode::None) return;
+  const float dt = float(elapsedSeconds);
+  timer += elapsedSeconds;
+
+  if (mode != ParticleMode::Flash) {
+    for (std::int32_t i = 0; i < count; ++i) {
+      positions[i] += velocities[i] * dt;
+      velocities[i] += accelerations[i] * dt;
+      if (mode != ParticleMode::Line) continue;
+      timer = 0;
+      ages[i] += elapsedSeconds;
+      if (ages[i] > lifetimes[i]) {
+        positions[i] = Vec3(0, 0, 0);
+        velocities[i] = Vec3(0, 0, -2400.0f - rand01() * 17100.0f);
+        const float s = length(velocities[i]) * 0.57f;
+        const float y = rand01();
+        const float x = rand01() + 1.0f;
+        accelerations[i] = Vec3(x, y, 0) * s;
+        ages[i] = 0;
+        lifetimes[i] = rand01() * 2.0f + 1.0f;
+      }
+    }
+  }
+  if (mode == ParticleMode::Circ && timer > period) startBurst();
+  if (mode == ParticleMode::Flash && timer > period) sweepTick(dt);
+}
+
+void ParticleSystem::startBurst() {
+  timer = 0;
+  period = rand01() + 2.0f;
+  const Vec3 e = randomUnitVector();
+  position = point1 + e * size;
+  const bool eruption = rand01() < 0.2f;
+  for (std::int32_t i = 0; i < count; ++i) {
+    Vec3 w = randomUnitVector();
+    Vec3 u = e * size;
+    const float theta = rand01() * 4.0f;
+    rotateAboutAxis(u, w, theta);
+    positions[i] = e * size - u;
+    const float f = 1.0f - std::fabs(theta) * 0.25f;
+    const float speed = rand01() * 300.0f + 800.0f;
+    velocities[i] = unitOrZero(e * size * 1.1f - u) * speed * f;
+    if (eruption) velocities[i] = e * (rand01() * 1700.0f + 400.0f) * f;
+    w = randomUnitVector();
+    const float phi = rand01() * 30.0f;
+    rotateAboutAxis(velocities[i], w, phi);
+    accelerations[i] = -e * (rand01() * 50.0f + 250.0f);
+  }
+}
+
+void ParticleSystem::sweepTick(float dt) {
+  spin += dt * 0.3f;
+  timer = 0;
+  period = rand01() * 0.04f + 0.01f;
+  boltStep += 1;
+  if (boltStep <= 2 * count) return;
+
+  // A new bolt: a zig-zag chain in the plane across a random direction.
+  spin = 0;
+  boltStep = -count;
+  const Vec3 w = randomUnitVector();
+  position = point1 + w * 16100.0f;
+  Vec3& rot = yAxis;
+  rot = unitOrZero(w);
+  Vec3 p(0, 0, 0);
+  for (std::int32_t i = 0; i < count; ++i) {
+    Vec3 v = cross(rot, Vec3(0, 1, 0)) * 100.8f;
+    const float phi = rand01() * 180.0f + 30.0f;
+    rotateAboutAxis(v, rot, phi);
+    p += v;
+    positions[i] = p;
+  }
+}
+
+void ParticleSystem::draw(CameraDirector&) {
+  if (mode == ParticleMode::None) return;
+  if (mode == ParticleMode::Flash && count == 0) return;
+
+  glPushMatrix();
+  float view[16];
+  glGetFloatv(GL_MODELVIEW_MATRIX, view);
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glTranslatef(position.x, position.y, position.z);
+  if (mode == ParticleMode::Flash)
+    drawBolt();
+  else
+    drawCameraFacing(view);
+  glPopMatrix();
+}
+
+void ParticleSystem::drawCameraFacing(const float* view) {
+  glDisable(GL_DEPTH_TEST);
+  glDisable(GL_LIGHTING);
+  glDisable(GL_ALPHA_TEST);
+
+  // The burst's phase; with no period yet the glow stays transparent.
+  const float k = period > 0 ? timer / period : 0.0f;
+  const float pulse = 1.0f - std::fabs(2.0f * k - 1.0f);
+  const Vec3 d = position - point1;
+  const Vec3 glowA = unitOrZero(cross(d, Vec3(0, 1, 0)));
+  const Vec3 glowB = unitOrZero(cross(glowA, d));
+  glColor4f(1, 1, 1, pulse);
+  drawSprite(glowA, glowB, 2000.0f);
+
+  // The camera's right and up, from the view matrix.
+  const Vec3 right(view[0], view[4], view[8]);
+  const Vec3 up(view[1], view[5], view[9]);
+  const Vec3 normal = cross(right, up);
+  for (std::int32_t i = 0; i < count; ++i) {
+    const double spread = double(count) - 2.0 * i;
+    if (mode == ParticleMode::Line) {
+      const float z = positions[i].z;
+      const float alpha = lifetimes[i] > 0 ? 1.0f - ages[i] / lifetimes[i] : 0.0f;
+      drawParticle(positions[i], 20.0 * z * spread, normal, alpha, right, up, 800.0f - 0.2f * z);
+    } else {
+      drawParticle(positions[i], 20.0 * k * spread, normal, pulse, right, up, 500.0f);
+    }
+  }
+  glEnable(GL_DEPTH_TEST);
+}
+
+void ParticleSystem::drawBolt() {
+  glDisable(GL_LIGHTING);
+  glEnable(GL_CULL_FACE);
+  glCullFace(GL_FRONT);
+  const float k = spin / 0.1f;
+  const float centreAlpha = rand01() * 0.4f + 0.2f - float(std::abs(boltStep)) / count * 0.2f;
+  size = rand01() * 1000.0f + 2000.0f;
+  glDepthMask(GL_FALSE);
+
+  const Vec3& rot = yAxis;
+  const Vec3 a = cross(rot, Vec3(0, 1, 0));
+  const Vec3 b = cross(a, rot);
+  const Vec3 normal = cross(a, b);
+  glNormal3f(normal.x, normal.y, normal.z);
+
+  drawParticle(positions[count / 2], rand01() * 360.0, normal, centreAlpha, a, b, size);
+  size = 250;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const double angle = 20.0 * k * (double(count) - 2.0 * i);
+    const float alpha = rand01() * 0.4f + 1.0f - float(std::abs(i - boltStep)) / count;
+    drawParticle(positions[i], angle, normal, alpha, a, b, 250.0f);
+  }
+
+  glEnable(GL_ALPHA_TEST);
+  glDepthMask(GL_TRUE);
+  glEnable(GL_LIGHTING);
+  glCullFace(GL_BACK);
+  glDisable(GL_CULL_FACE);
+}

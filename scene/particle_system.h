@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "scene/scene_object.h"
+
+enum class ParticleMode { None = 0, Flash = 2, Line = 3, Circ = 4 };
+
+// Additively blended sprites in one of three behaviours: a bending stream
+// (Line), bursts on a sphere (Circ) or a jagged bolt with a sweeping bright
+// band (Flash). Particle positions are relative to `position`; the bolt's
+// direction, `rot`, lives in the base field yAxis.
+class ParticleSystem : public SceneObject {
+ public:
+  // More particles than this are not drawn in real time; "dens" is cut to it.
+  static constexpr std::int32_t kMaxParticles = 100000;
+
+  std::vector<Vec3> positions;
+  std::vector<Vec3> velocities;
+  std::vector<Vec3> accelerations;
+  std::vector<float> ages;       // seconds since emission (Line)
+  std::vector<float> lifetimes;  // seconds a particle lives (Line)
+  float size = 2;                // burst sphere radius (Circ)
+  float spin;                    // Flash angle accumulator
+  std::int32_t count = 0;
+  ParticleMode mode = ParticleMode::None;
+  float period = 0;  // seconds between bursts (Circ) or sweep ticks (Flash)
+  float timer = 0;   // seconds since the last burst or tick
+  std::int32_t boltStep = 0;  // where the bright band sits on the bolt
+  Vec3 point1{0, 0, 0};       // centre of the burst and bolt spheres
+  Vec3 point2{0, 0, 0};       // read, not used
+
+  ParticleSystem();
+
+  // Allocates the particle arrays and seeds them around `position`. A
+  // negative count is rejected (no particles).
+  void setDensity(std::int32_t n);
+
+  void draw(CameraDirector& camera) override;
+  void update(double elapsedSeconds) override;
+
+ private:
+  void startBurst();
+  void sweepTick(float dt);
+  void drawCameraFacing(const float* view);
+  void drawBolt();
+};

@@ -75,6 +75,10 @@ RarMember text(const std::string& name, const std::string& body) {
 int main(int argc, char** argv) {
   const std::string folder = argc > 1 ? argv[1] : ".";
   const std::vector<RarMember> members = {
+      // The loading images where the texture loader looks for them, and at
+      // the top level as well.
+      {"textures\\load.jpg", solid(64, 40, 40, 90)},
+      {"textures\\sign.jpg", solid(64, 90, 40, 40)},
       {"load.jpg", solid(64, 40, 40, 90)},
       {"sign.jpg", solid(64, 90, 40, 40)},
       text("texture.txt", "c.jpg\nglow.jpg\nEND_TEXT\n"),

@@ -146,6 +146,12 @@ case $scenario in
     mkdir -p "$work/empty"
     reg_text Path "$(winepath -w "$work/empty")"
     start_saver /s
+    # Each loading-screen image that cannot be read is reported in a box.
+    for image in load sign; do
+      check "the missing $image image is reported" window_appears Error 30
+      xdotool search --name '^Error$' windowfocus --sync key Return >/dev/null 2>&1
+      sleep 1
+    done
     check "the saver window appears without data" window_appears Orbivane 30
     sleep 3
     brightness=$(centre_brightness)

@@ -1,0 +1,206 @@
+#include "render/gl_state.h"
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "tests/render/render_state.h"
+#include "tests/support/gl_fixture.h"
+
+namespace {
+
+struct GlStateGl : GlTest {
+  RenderStateGuard guard;
+
+  void SetUp() override {
+    GlTest::SetUp();
+    settings.Width = 40;
+    settings.Height = 30;
+    settings.DefGamma = true;
+    calls().clear();
+  }
+
+  static std::vector<std::string>& calls() {
+    static std::vector<std::string> log;
+    return log;
+  }
+  static GammaRamp& lastRamp() {
+    static GammaRamp ramp;
+    return ramp;
+  }
+};
+
+std::vector<float> matrix(GLenum which) {
+  std::vector<float> m(16);
+  glGetFloatv(which, m.data());
+  return m;
+}
+
+std::vector<float> lightValue(GLenum light, GLenum name) {
+  std::vector<float> v(4);
+  glGetLightfv(light, name, v.data());
+  return v;
+}
+
+int stackDepth(GLenum which) {
+  GLint depth = 0;
+  glGetIntegerv(which, &depth);
+  return depth;
+}
+
+int APIENTRY recordSwapInterval(int interval) {
+  GlStateGl::calls().push_back("swap " + std::to_string(interval));
+  return 1;
+}
+int APIENTRY recordGetSwapInterval(int) {
+  GlStateGl::calls().push_back("get");
+  return 1;
+}
+
+TEST_F(GlStateGl, SetsTheSceneBaseline) {
+  EXPECT_TRUE(initGlState());
+  for (GLenum on : {GL_ALPHA_TEST, GL_DEPTH_TEST, GL_LIGHTING, GL_LIGHT1, GL_BLEND, GL_TEXTURE_2D,
+                    GL_NORMALIZE})
+    EXPECT_TRUE(glIsEnabled(on)) << on;
+  EXPECT_FALSE(glIsEnabled(GL_LIGHT0));
+  EXPECT_FALSE(glIsEnabled(GL_LIGHT2));
+
+  GLint source = 0, destination = 0, mode = 0;
+  glGetIntegerv(GL_BLEND_SRC, &source);
+  glGetIntegerv(GL_BLEND_DST, &destination);
+  glGetIntegerv(GL_MATRIX_MODE, &mode);
+  EXPECT_EQ(source, GL_SRC_ALPHA);
+  EXPECT_EQ(destination, GL_ONE);
+  EXPECT_EQ(mode, GL_MODELVIEW);
+
+  GLint viewport[4] = {};
+  glGetIntegerv(GL_VIEWPORT, viewport);
+  EXPECT_EQ(viewport[2], 40);
+  EXPECT_EQ(viewport[3], 30);
+
+  GLint localViewer = 0, colourControl = 0;
+  glGetIntegerv(GL_LIGHT_MODEL_LOCAL_VIEWER, &localViewer);
+  glGetIntegerv(GL_LIGHT_MODEL_COLOR_CONTROL, &colourControl);
+  EXPECT_EQ(localViewer, 1);
+  EXPECT_EQ(colourControl, GL_SEPARATE_SPECULAR_COLOR);
+  std::vector<float> ambient(4, -1.0f);
+  glGetFloatv(GL_LIGHT_MODEL_AMBIENT, ambient.data());
+  EXPECT_EQ(ambient, std::vector<float>(4, 0.0f));
+
+  EXPECT_EQ(lightValue(GL_LIGHT1, GL_POSITION), (std::vector<float>{0, 0, 9100, 1}));
+  EXPECT_EQ(lightValue(GL_LIGHT1, GL_DIFFUSE), (std::vector<float>{1, 1, 1, 1}));
+  EXPECT_FLOAT_EQ(lightValue(GL_LIGHT0, GL_DIFFUSE)[0], 0.3f);
+  EXPECT_EQ(lightValue(GL_LIGHT0, GL_SPECULAR)[0], 0.0f);
+  GLfloat cutoff = 0, attenuation = 0;
+  glGetLightfv(GL_LIGHT0, GL_SPOT_CUTOFF, &cutoff);
+  glGetLightfv(GL_LIGHT2, GL_LINEAR_ATTENUATION, &attenuation);
+  EXPECT_EQ(cutoff, 60.0f);
+  EXPECT_FLOAT_EQ(attenuation, 0.006f);
+}
+
+TEST_F(GlStateGl, ProjectionIsAFixedFourByThreeFrustum) {
+  settings.Width = 64;  // 16:12 or 16:9 alike: the frustum does not follow
+  settings.Height = 36;
+  initGlState();
+  const std::vector<float> p = matrix(GL_PROJECTION_MATRIX);
+  const double n = 80, f = 5000000;
+  EXPECT_FLOAT_EQ(p[0], float(2 * n / (160.0 / 3 * 2)));  // 2n / (r - l) = 1.5
+  EXPECT_FLOAT_EQ(p[5], 2.0f);                            // 2n / (t - b)
+  EXPECT_FLOAT_EQ(p[10], float(-(f + n) / (f - n)));
+  EXPECT_FLOAT_EQ(p[14], float(-2 * f * n / (f - n)));
+  EXPECT_EQ(p[11], -1.0f);
+  EXPECT_EQ(p[8], 0.0f);
+  EXPECT_EQ(p[9], 0.0f);
+}
+
+TEST_F(GlStateGl, SwapIntervalOnlyThroughBothExtensionFunctions) {
+  settings.VSync = true;
+  hostHooks.getProcAddress = [](const char* name) -> void* {
+    if (!std::strcmp(name, "wglSwapIntervalEXT")) return reinterpret_cast<void*>(recordSwapInterval);
+    if (!std::strcmp(name, "wglGetSwapIntervalEXT"))
+      return reinterpret_cast<void*>(recordGetSwapInterval);
+    return nullptr;
+  };
+  initGlState();
+  settings.VSync = false;
+  initGlState();
+  EXPECT_EQ(calls(), (std::vector<std::string>{"swap 1", "swap 0"}));
+
+  // Only the getter found: nothing to call, nothing happens.
+  calls().clear();
+  hostHooks.getProcAddress = [](const char* name) -> void* {
+    return std::strcmp(name, "wglGetSwapIntervalEXT") ? nullptr
+                                                       : reinterpret_cast<void*>(recordGetSwapInterval);
+  };
+  initGlState();
+  hostHooks.getProcAddress = nullptr;
+  initGlState();
+  EXPECT_TRUE(calls().empty());
+}
+
+TEST_F(GlStateGl, GammaRampOnlyWhenTheDisplayGammaIsNotKept) {
+  hostHooks.applyGammaRamp = [](const std::uint16_t* ramp) {
+    std::memcpy(lastRamp().data(), ramp, sizeof(GammaRamp));
+    calls().push_back("ramp");
+    return true;
+  };
+  settings.Gamma = 100;
+  initGlState();
+  EXPECT_TRUE(calls().empty());
+
+  settings.DefGamma = false;
+  initGlState();
+  ASSERT_EQ(calls().size(), 1u);
+  EXPECT_EQ(lastRamp(), gammaRampTable(0.5f, 0.5f, 0.5f));
+  EXPECT_TRUE(setGammaRamp(1, 1, 1));
+  EXPECT_EQ(lastRamp()[255], 65280);
+
+  hostHooks.applyGammaRamp = nullptr;
+  EXPECT_FALSE(setGammaRamp(1, 1, 1));
+}
+
+TEST_F(GlStateGl, OverlayBracketsRestoreDepthLightingAndStacks) {
+  settings.Width = 40;
+  settings.Height = 30;
+  for (bool before : {false, true}) {
+    if (before) {
+      glEnable(GL_DEPTH_TEST);
+      glEnable(GL_LIGHTING);
+    }
+    glEnable(GL_BLEND);
+    glMatrixMode(GL_MODELVIEW);
+    glTranslatef(1, 2, 3);
+    const std::vector<float> modelview = matrix(GL_MODELVIEW_MATRIX);
+    const int modelviewDepth = stackDepth(GL_MODELVIEW_STACK_DEPTH);
+    const int projectionDepth = stackDepth(GL_PROJECTION_STACK_DEPTH);
+
+    pushOverlay800x600();
+    EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+    EXPECT_TRUE(glIsEnabled(GL_BLEND));
+    EXPECT_FLOAT_EQ(matrix(GL_PROJECTION_MATRIX)[0], 2.0f / 800);
+    EXPECT_FLOAT_EQ(matrix(GL_PROJECTION_MATRIX)[5], 2.0f / 600);
+    EXPECT_EQ(matrix(GL_MODELVIEW_MATRIX)[12], 0.0f);
+    GLint viewport[4] = {};
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    EXPECT_EQ(viewport[2], 40);
+    popOverlay();
+
+    pushOverlayPixels();
+    EXPECT_FLOAT_EQ(matrix(GL_PROJECTION_MATRIX)[0], 2.0f / 40);
+    EXPECT_FLOAT_EQ(matrix(GL_PROJECTION_MATRIX)[5], 2.0f / 30);
+    popOverlay();
+
+    EXPECT_TRUE(glIsEnabled(GL_DEPTH_TEST));
+    EXPECT_TRUE(glIsEnabled(GL_LIGHTING));
+    EXPECT_EQ(stackDepth(GL_MODELVIEW_STACK_DEPTH), modelviewDepth);
+    EXPECT_EQ(stackDepth(GL_PROJECTION_STACK_DEPTH), projectionDepth);
+    EXPECT_EQ(matrix(GL_MODELVIEW_MATRIX), modelview);
+    GLint mode = 0;
+    glGetIntegerv(GL_MATRIX_MODE, &mode);
+    EXPECT_EQ(mode, GL_MODELVIEW);
+    glLoadIdentity();
+  }
+}
+
+}  // namespace

@@ -1,0 +1,340 @@
+#include "scene/sphere.h"
+
+#include <cmath>
+#include <cstdio>
+#include <memory>
+
+#include "camera/camera_director.h"
+#include "data/block_reader.h"
+#include "data/data_file.h"
+#include "data/line_rules.h"
+#include "data/mesh_lists.h"
+#include "math/random.h"
+#include "render/gl.h"
+#include "scene/parsers.h"
+
+SphereParseState sphereParseState;
+
+namespace {
+
+const GLfloat kSpecularColour[4] = {1.0f, 1.0f, 0.8f, 1.0f};
+const GLfloat kBlackSpecular[4] = {0.0f, 0.0f, 0.0f, 0.0f};
+
+// A zero vector stays zero instead of turning into NaNs.
+Vec3 directionOrZero(const Vec3& v) {
+  const float l = length(v);
+  return l > 0.0f ? v / l : Vec3(0.0f);
+}
+
+}  // namespace
+
+void resetSphereParseState() { sphereParseState = SphereParseState(); }
+
+Sphere::Sphere() : moonAngle(rand01() * 350.0f), texOffsetU(rand01()), texOffsetV(rand01()) {}
+
+Vec3 Sphere::parentPosition() const { return parent ? parent->position : Vec3(0.0f); }
+
+void Sphere::parseLine(const char* line, const SceneList& list) {
+  SphereParseState& carried = sphereParseState;
+  if (hasKeyword(line, "radius")) std::sscanf(line, "radius %f", &radius);
+  if (hasKeyword(line, "FOV")) std::sscanf(line, "FOV %f", &fov);
+  if (hasKeyword(line, "alpha")) std::sscanf(line, "alpha %f", &alpha);
+  if (hasKeyword(line, "tiling")) std::sscanf(line, "tiling %f", &tiling);
+  if (hasKeyword(line, "detiling")) std::sscanf(line, "detiling %f", &detiling);
+  if (hasKeyword(line, "period")) std::sscanf(line, "period %f", &period);
+  if (hasKeyword(line, "env")) {
+    isEnv = true;
+    spinSpeed = 0.0f;
+    displayList = envList.displayList;
+  }
+  if (hasKeyword(line, "geo")) displayList = sphereList.displayList;
+  if (hasKeyword(line, "light")) isLight = true;
+  if (hasKeyword(line, "specular")) specular = true;
+  if (hasKeyword(line, "depth")) depthWritesOff = true;
+  if (hasKeyword(line, "wire")) scan = true;
+  if (hasKeyword(line, "sys")) relativeToParent = true;
+  if (hasKeyword(line, "noised")) displayList = noisedSphereList.displayList;
+  if (hasKeyword(line, "uranmoon")) uranMoon = true;
+  if (hasKeyword(line, "plt")) inclinedOrbit = true;
+  if (hasKeyword(line, "mask")) maskOnly = true;
+  if (hasKeyword(line, "list")) displayList = geometryList.displayList;
+  if (hasKeyword(line, "moon")) {
+    isMoon = true;
+    moonSpeed = 2.0f * carried.moonScale;
+    carried.moonScale *= 0.75f;
+  }
+  if (hasKeyword(line, "orbit")) followsOrbit = false;
+  if (hasKeyword(line, "rnd")) randomFlash = true;
+  if (hasKeyword(line, "atmo")) {
+    hasAtmosphere = true;
+    alphaTexture = false;
+    displayList = atmosphereList;
+  }
+  if (hasKeyword(line, "scatter")) {
+    hasAtmosphere = true;
+    alphaTexture = true;
+    displayList = scatterList;
+  }
+  if (hasKeyword(line, "flash")) {
+    flash = true;
+    flashPeriod = 0.5f;
+    flashOn = carried.flashPhase <= 0.4f;
+    flashTime = flashOn ? carried.flashPhase : carried.flashPhase - 0.5f;
+    carried.flashPhase += 0.25f;
+  }
+  if (hasKeyword(line, "texture")) {
+    char path[kLineCapacity];
+    if (secondWord(line, path)) {
+      assignTexture(path);
+      hasTexture = true;
+      carried.carriedAlphaTexture = alphaTexture;
+    }
+  }
+  if (hasKeyword(line, "rotation")) {
+    float v[5] = {};
+    const int n = std::sscanf(line, "rotation V(%f %f %f) %f %f", &v[0], &v[1], &v[2], &v[3], &v[4]);
+    if (n >= 3) rotationAxis = Vec3(v[0], v[1], v[2]);
+    if (n >= 4) spin = v[3];
+    if (n >= 5) spinSpeed = v[4];
+  }
+  if (hasKeyword(line, "orient")) {
+    float v[4] = {};
+    const int n = std::sscanf(line, "orient V(%f %f %f) %f", &v[0], &v[1], &v[2], &v[3]);
+    if (n >= 3) orientAxis = Vec3(v[0], v[1], v[2]);
+    if (n >= 4) orientAngle = v[3];
+  }
+  if (hasKeyword(line, "position")) {
+    Vec3 p;
+    if (std::sscanf(line, "position V(%f %f %f)", &p.x, &p.y, &p.z) == 3) {
+      // Orbiting spheres are placed relative to a centre 2000 units along -x.
+      if (followsOrbit) p.x -= 2000.0f;
+      position = p;
+      homePosition = p;
+    }
+  }
+  if (hasKeyword(line, "color")) {
+    Vec3 c;
+    if (std::sscanf(line, "color V(%f %f %f)", &c.x, &c.y, &c.z) == 3) colour = c;
+  }
+  if (hasKeyword(line, "parent")) {
+    char parentName[sizeof name];
+    if (secondWord(line, parentName)) parent = findByName(list, parentName);
+  }
+}
+
+void parseSphere(SceneList& list) {
+  auto sphere = std::make_unique<Sphere>();
+  BlockReader block(objectFileReader);
+  if (!block.findBegin()) return;
+  sphere->displayList = sphereList.displayList;
+  sphere->alphaTexture = sphereParseState.carriedAlphaTexture;
+  if (block.beginHasName()) {
+    char beginName[sizeof sphere->name];
+    if (secondWord(block.line(), beginName)) sphere->setName(beginName);
+  }
+  while (block.next()) sphere->parseLine(block.line(), list);
+  list.push_back(sphere.release());
+}
+
+void Sphere::update(double elapsedSeconds) {
+  const float dt = float(elapsedSeconds);
+  spin += spinSpeed * dt;
+  if (spin > 360.0f) spin -= 360.0f;
+
+  orbitAngle = 5000.0f / period * sceneClock;
+  if (orbitAngle > 360.0f) orbitAngle -= 360.0f;
+
+  if (isMoon) {
+    moonAngle += 2.0f * moonSpeed * dt;
+    if (moonAngle > 360.0f) moonAngle -= 360.0f;
+    position = homePosition;
+    rotateAboutAxis(position, rotationAxis, -moonAngle);
+    spin = moonAngle;  // one face towards the centre
+  }
+
+  if (!isLight && followsOrbit) {
+    if (!inclinedOrbit) {
+      position = homePosition;
+      rotateAboutAxis(position, Vec3(0, 1, 0), orbitAngle);
+    } else {
+      const float a = orbitAngle * 6.2831855f / 360.0f;
+      const float x = std::cos(a) * 412000.0f * 1.5f;
+      position = Vec3(x, 0.2f * x, std::sin(a) * 412000.0f);
+    }
+  }
+
+  if (relativeToParent) {
+    if (!uranMoon) {
+      position = homePosition;
+      rotateAboutAxis(position, rotationAxis, spin);
+    } else {
+      // Circles the line from the origin through the parent.
+      const Vec3 towardsParent = parentPosition();
+      position = directionOrZero(cross(Vec3(0, 1, 0), towardsParent)) * homePosition.x;
+      rotateAboutAxis(position, towardsParent, spin);
+    }
+  }
+
+  flashTime += dt;
+  if (flashTime > flashPeriod) {
+    flashOn = !flashOn;
+    flashTime -= flashPeriod;
+    flashPeriod = 0.5f;
+    if (randomFlash) {
+      flashTime = 0.0f;
+      flashPeriod = flashOn ? rand01() * 0.4f + 0.4f : rand01() * 0.1f + 0.1f;
+    }
+    if (flashOn) {
+      texOffsetU = rand01();
+      texOffsetV = rand01();
+      texRotation = rand01() * 180.0f;
+    }
+  }
+}
+
+void Sphere::draw(CameraDirector& camera) {
+  glPushMatrix();
+  if (isEnv) {
+    position = camera.eye;
+    glDisable(GL_LIGHTING);
+    glDisable(GL_DEPTH_TEST);
+    glMatrixMode(GL_PROJECTION);
+    glPushMatrix();
+    glLoadIdentity();
+    glFrustum(-1.3333334 * fov, 1.3333334 * fov, -fov, fov, 1.0, 1000.0);
+    glMatrixMode(GL_MODELVIEW);
+  }
+  if (isLight) glDisable(GL_LIGHTING);
+  if (relativeToParent) position += parentPosition();
+  glTranslatef(position.x, position.y, position.z);
+
+  if (!hasAtmosphere) {
+    glRotatef(orientAngle, orientAxis.x, orientAxis.y, orientAxis.z);
+    glRotatef(spin + detiling, rotationAxis.x, rotationAxis.y, rotationAxis.z);
+    glMatrixMode(GL_TEXTURE);
+    glLoadIdentity();
+    glTranslatef(detiling / 360.0f + 2.0f * spin / 360.0f * tiling, 0.0f, 0.0f);
+    glMatrixMode(GL_MODELVIEW);
+  }
+  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
+
+  if (alpha >= 1.0f) {
+    glDisable(GL_BLEND);
+    glEnable(GL_COLOR_MATERIAL);
+    if (!isEnv) glEnable(GL_CULL_FACE);
+    glColor3f(1.0f, 1.0f, 1.0f);
+  } else {
+    glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    if (!isLight) glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    if (!isEnv) glEnable(GL_CULL_FACE);
+  }
+  if (isEnv) {
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_FRONT);  // the inside of the shell is seen
+  }
+  if (specular) {
+    glDisable(GL_COLOR_MATERIAL);
+    glMaterialfv(GL_FRONT, GL_SPECULAR, kSpecularColour);
+    glMaterialf(GL_FRONT, GL_SHININESS, 15.6f);
+  } else {
+    glMaterialfv(GL_FRONT, GL_SPECULAR, kBlackSpecular);
+    glMaterialf(GL_FRONT, GL_SHININESS, 12.6f);
+  }
+  if (alphaTexture) {
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+  }
+  if (hasAtmosphere) {
+    // The shell's local x axis runs from the camera through the centre.
+    glEnable(GL_BLEND);
+    const Vec3 d = normalized(position - camera.position);
+    const Vec3 r = normalized(cross(d, camera.up));
+    const Vec3 u = normalized(cross(d, r));
+    const GLfloat facing[16] = {d.x, d.y, d.z, 0, r.x, r.y, r.z, 0, u.x, u.y, u.z, 0, 0, 0, 0, 1};
+    glMultMatrixf(facing);
+    glDepthMask(GL_FALSE);
+  }
+  if (flash) {
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, alphaTexture ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
+    const float fade = flashTime / flashPeriod;
+    if (randomFlash)
+      glColor4f(1.0f, 1.0f, 1.0f, flashOn ? rand01() * 0.7f + 0.3f : 0.0f);
+    else
+      glColor4f(1.0f, 1.0f, 1.0f, flashOn ? fade : 1.0f - fade);
+    glMatrixMode(GL_TEXTURE);
+    glTranslatef(texOffsetU, texOffsetV, 0.0f);
+    if (randomFlash) glRotatef(texRotation, 0.0f, 0.0f, 1.0f);
+    glMatrixMode(GL_MODELVIEW);
+  }
+  if (scan) {
+    glDisable(GL_LIGHTING);
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  }
+  glScalef(radius, radius, radius);
+  if (relativeToParent) {
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(colour.x, colour.y, colour.z, 1.0f);
+  }
+  if (maskOnly) {
+    glEnable(GL_BLEND);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_TEXTURE_2D);
+    glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
+  }
+  if (depthWritesOff) glDepthMask(GL_FALSE);
+  glMatrixMode(GL_TEXTURE);
+  glScalef(tiling, tiling, 1.0f);
+  glMatrixMode(GL_MODELVIEW);
+
+  if (scan)
+    drawScan();
+  else
+    glCallList(displayList);
+
+  if (scan) glEnable(GL_LIGHTING);
+  if (depthWritesOff) glDepthMask(GL_TRUE);
+  if (maskOnly) {
+    glEnable(GL_LIGHTING);
+    glEnable(GL_TEXTURE_2D);
+    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+  }
+  glDisable(GL_COLOR_MATERIAL);
+  glEnable(GL_BLEND);
+  if (relativeToParent) glEnable(GL_TEXTURE_2D);
+  if (isEnv) {
+    position = camera.position;
+    glEnable(GL_LIGHTING);
+    glMatrixMode(GL_PROJECTION);
+    glPopMatrix();
+    glMatrixMode(GL_MODELVIEW);
+    glEnable(GL_DEPTH_TEST);
+    glCullFace(GL_BACK);
+  }
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+  glEnable(GL_LIGHTING);
+  if (hasAtmosphere || flash) glDepthMask(GL_TRUE);
+  if (flash) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glDisable(GL_CULL_FACE);
+  glPopMatrix();
+}
+
+void Sphere::drawScan() {
+  glDisable(GL_DEPTH_TEST);
+  glEnable(GL_CULL_FACE);
+  glColor4f(colour.x, colour.y, colour.z, 1.0f);
+  glBindTexture(GL_TEXTURE_2D, 0);
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glScalef(40.0f, 40.0f, 1.0f);
+  glMatrixMode(GL_MODELVIEW);
+  glCallList(displayList);
+  glEnable(GL_DEPTH_TEST);
+  glMatrixMode(GL_TEXTURE);
+  glLoadIdentity();
+  glMatrixMode(GL_MODELVIEW);
+}

@@ -27,16 +27,34 @@ bool parseSeconds(const char* text, double& out) {
   return true;
 }
 
+bool* switchOption(RenderOptions& options, const char* arg) {
+  if (std::strcmp(arg, "--camera") == 0) return &options.cameraOnly;
+  if (std::strcmp(arg, "--show-fps") == 0) return &options.showFps;
+  if (std::strcmp(arg, "--show-clock") == 0) return &options.showClock;
+  if (std::strcmp(arg, "--12h") == 0) return &options.twelveHour;
+  if (std::strcmp(arg, "--bench") == 0) return &options.bench;
+  return nullptr;
+}
+
 }  // namespace
 
 const char* renderUsage() {
-  return "usage: orbivane-render --camera [--seed S] [--dt SECONDS] [--frames N] [--speed P]\n"
-         "  --camera     print the camera flight, one line a frame:\n"
-         "               i eye.xyz forward.xyz up.xyz\n"
+  return "usage: orbivane-render [--data DIR] [--width W] [--height H] [--seed S] [--dt D]\n"
+         "                      [--frames N] [--speed P] [--show-fps] [--show-clock] [--12h]\n"
+         "                      [--shot FILE.png] [--shots DIR [--every K]] [--bench]\n"
+         "       orbivane-render --camera [--seed S] [--dt SECONDS] [--frames N] [--speed P]\n"
+         "  --data DIR   folder of the scene's data.sdd (default: the current folder)\n"
+         "  --width W, --height H   picture size (default 1024 x 768)\n"
          "  --seed S     seed of the random generator (default: from the clock)\n"
-         "  --dt D       frame time in seconds (default 1/60 with --camera)\n"
+         "  --dt D       frame time in seconds (default: real time; 1/60 with --camera)\n"
          "  --frames N   number of frames (default 300)\n"
-         "  --speed P    the camera speed setting, 0-100 (default 50)\n";
+         "  --speed P    the camera speed setting, 0-100 (default 50)\n"
+         "  --show-fps, --show-clock, --12h   the overlays, the 12-hour clock\n"
+         "  --shot FILE  write the last frame as a PNG\n"
+         "  --shots DIR  write every K-th frame (--every K, default 1) as DIR/frame-NNNNNN.png\n"
+         "  --bench      print load and frame times as the last line\n"
+         "  --camera     print the camera flight, one line a frame:\n"
+         "               i eye.xyz forward.xyz up.xyz\n";
 }
 
 bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::string* error) {
@@ -48,8 +66,8 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
     const char* arg = argv[i];
     const char* value = i + 1 < argc ? argv[i + 1] : nullptr;
     unsigned long number = 0;
-    if (std::strcmp(arg, "--camera") == 0) {
-      options.cameraOnly = true;
+    if (bool* flag = switchOption(options, arg)) {
+      *flag = true;
       continue;
     }
     if (std::strcmp(arg, "--seed") == 0) {
@@ -65,6 +83,23 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
     } else if (std::strcmp(arg, "--speed") == 0) {
       if (!parseUnsigned(value, 100ul, number)) return fail("--speed needs 0 to 100");
       options.speed = std::uint32_t(number);
+    } else if (std::strcmp(arg, "--data") == 0) {
+      if (!value || !*value) return fail("--data needs a folder");
+      options.dataDir = value;
+    } else if (std::strcmp(arg, "--width") == 0 || std::strcmp(arg, "--height") == 0) {
+      if (!parseUnsigned(value, 16384ul, number) || number == 0)
+        return fail(std::string(arg) + " needs 1 to 16384 pixels");
+      (arg[2] == 'w' ? options.width : options.height) = std::uint32_t(number);
+    } else if (std::strcmp(arg, "--shot") == 0) {
+      if (!value || !*value) return fail("--shot needs a file name");
+      options.shot = value;
+    } else if (std::strcmp(arg, "--shots") == 0) {
+      if (!value || !*value) return fail("--shots needs a folder");
+      options.shotsDir = value;
+    } else if (std::strcmp(arg, "--every") == 0) {
+      if (!parseUnsigned(value, 100000000ul, number) || number == 0)
+        return fail("--every needs a count of at least 1");
+      options.every = int(number);
     } else {
       return fail(std::string("unknown option ") + arg);
     }

@@ -1,0 +1,110 @@
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "data/environment.h"
+#include "data/texture_catalogue.h"
+#include "data/world.h"
+#include "render/frame.h"
+#include "render/frame_loop.h"
+#include "tests/data/data_fixtures.h"
+#include "tests/render/render_state.h"
+#include "tests/support/gl_fixture.h"
+#include "tests/support/temp_dir.h"
+#include "tools/render/scene_run.h"
+
+namespace {
+
+RarMember imageMember(const std::string& name, unsigned char r, unsigned char g,
+                      unsigned char b) {
+  return {name, jpegFile(16, 16, 3, filled(16, 16, {r, g, b}))};
+}
+
+// A glowing square at the origin, where the camera always looks.
+std::string squareAtOrigin(const char* texture) {
+  return std::string("billboard\nbegin\nposition V(0 0 0)\nsize 30000\ntexture textures\\") +
+         texture + "\nend\nENDWORLD\n";
+}
+
+std::vector<RarMember> sceneMembers(const std::string& worlds) {
+  return {imageMember("textures\\load.jpg", 40, 40, 90),
+          imageMember("textures\\sign.jpg", 90, 40, 40),
+          imageMember("textures\\red.jpg", 255, 0, 0),
+          imageMember("textures\\green.jpg", 0, 255, 0),
+          textMember("texture.txt", "red.jpg\ngreen.jpg\nEND_TEXT\n"),
+          textMember("env.txt", "env space\nend\nENV_END\n"),
+          textMember("worlds.txt", worlds),
+          textMember("red.txt", squareAtOrigin("red.jpg")),
+          textMember("green.txt", squareAtOrigin("green.jpg"))};
+}
+
+// Everything the start-up made, freed so each test starts afresh.
+void freeScene() {
+  for (World* world : worlds) {
+    for (SceneObject* object : world->objects) delete object;
+    delete world;
+  }
+  for (Environment* environment : environments) {
+    for (SceneObject* object : environment->firstPass) delete object;
+    for (SceneObject* object : environment->postPass) delete object;
+    delete environment;
+  }
+  for (TextureEntry* entry : textureCatalogue) delete entry;
+  worlds.clear();
+  environments.clear();
+  textureCatalogue.clear();
+  firstPassList.clear();
+  worldObjectList.clear();
+  postPassList.clear();
+  currentWorld = nullptr;
+}
+
+struct RenderSceneGl : GlTest {
+  RenderStateGuard guard;
+  TempDir logDir;
+
+  // Starts the scene on the test's context and renders `frames` frames.
+  Pixel centreAfterStart(const std::string& worlds, int frames = 3) {
+    ArchiveFixture archive(sceneMembers(worlds));
+    RenderOptions options;
+    options.width = kGlTestWidth;
+    options.height = kGlTestHeight;
+    options.seed = 7;
+    options.seedGiven = true;
+    std::FILE* log = std::fopen(logDir.file("log").c_str(), "w");
+    startScene(options, log);
+    std::fclose(log);
+    framesThisSecond = 0;
+    for (int i = 0; i < frames; ++i) runFrame(0.05);
+    return readPixel(kGlTestWidth / 2, kGlTestHeight / 2);
+  }
+  void TearDown() override { freeScene(); }
+};
+
+TEST_F(RenderSceneGl, ShowsTheWorldNamedWorld) {
+  const Pixel p = centreAfterStart(
+      "world first\nenv space\nobjects green.txt\nend\n"
+      "world world\nenv space\nobjects red.txt\nsystem\nend\nWORLD_END\n");
+  ASSERT_NE(currentWorld, nullptr);
+  EXPECT_STREQ(currentWorld->name, "world");
+  EXPECT_GT(p.r, 200);
+  EXPECT_LT(p.g, 40);
+  EXPECT_EQ(framesThisSecond, 3u);
+}
+
+TEST_F(RenderSceneGl, WithoutAWorldNamedWorldTheFirstIsShown) {
+  const Pixel p = centreAfterStart(
+      "world first\nenv space\nobjects green.txt\nend\n"
+      "world second\nenv space\nobjects red.txt\nend\nWORLD_END\n");
+  EXPECT_GT(p.g, 200);
+  EXPECT_LT(p.r, 40);
+}
+
+TEST_F(RenderSceneGl, NoWorldsGiveBlackFrames) {
+  const Pixel p = centreAfterStart("WORLD_END\n");
+  EXPECT_EQ(currentWorld, nullptr);
+  EXPECT_EQ(p.r + p.g + p.b, 0);
+  EXPECT_EQ(framesThisSecond, 0u);
+}
+
+}  // namespace

@@ -290,7 +290,7 @@ void Sphere::draw(CameraDirector& camera) {
 
   if (scan)
     drawScan();
-  else
+  else if (displayList != 0)  // a mesh that could not be built
     glCallList(displayList);
 
   if (scan) glEnable(GL_LIGHTING);
@@ -332,7 +332,7 @@ void Sphere::drawScan() {
   glLoadIdentity();
   glScalef(40.0f, 40.0f, 1.0f);
   glMatrixMode(GL_MODELVIEW);
-  glCallList(displayList);
+  if (displayList != 0) glCallList(displayList);
   glEnable(GL_DEPTH_TEST);
   glMatrixMode(GL_TEXTURE);
   glLoadIdentity();

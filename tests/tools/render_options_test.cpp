@@ -38,25 +38,6 @@ TEST(RenderOptions, SceneRunOptions) {
   EXPECT_EQ(options.every, 3);
 }
 
-TEST(RenderOptions, DefaultsAndErrors) {
-  RenderOptions options;
-  ASSERT_TRUE(parse({}, options));
-  EXPECT_EQ(options.dataDir, ".");
-  EXPECT_EQ(options.width, 1024u);
-  EXPECT_EQ(options.height, 768u);
-  EXPECT_EQ(options.frames, 300);
-  EXPECT_FALSE(options.seedGiven || options.dtGiven);
-
-  std::string error;
-  EXPECT_FALSE(parse({"--width", "16385"}, options, &error));
-  EXPECT_NE(error.find("--width"), std::string::npos);
-  EXPECT_FALSE(parse({"--height", "-5"}, options, &error));
-  EXPECT_FALSE(parse({"--every", "0"}, options, &error));
-  EXPECT_FALSE(parse({"--shot", ""}, options, &error));
-  EXPECT_FALSE(parse({"--show-fps", "1"}, options, &error));
-  EXPECT_NE(error.find("unknown option 1"), std::string::npos);
-}
-
 TEST(FrameStats, NearestRankPercentiles) {
   std::vector<double> ms;
   for (int i = 20; i >= 1; --i) ms.push_back(double(i));  // 1..20, any order

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <string>
 
 #include "tests/support/temp_dir.h"
@@ -24,15 +25,10 @@ struct LoadedEnvironments {
   }
 };
 
-RarMember objectFile(const std::string& name, const std::string& sphereNames) {
+// An object file of one sphere a name.
+RarMember objectFile(const std::string& name, std::initializer_list<const char*> spheres) {
   std::string text;
-  std::size_t start = 0;
-  while (start < sphereNames.size()) {
-    const std::size_t space = sphereNames.find(' ', start);
-    const std::size_t end = space == std::string::npos ? sphereNames.size() : space;
-    text += "sphere\nbegin " + sphereNames.substr(start, end - start) + "\nend\n";
-    start = end + 1;
-  }
+  for (const char* sphere : spheres) text += std::string("sphere\nbegin ") + sphere + "\nend\n";
   return textMember(name, text + "ENDWORLD\n");
 }
 
@@ -50,7 +46,7 @@ TEST(Environments, BlocksFillTheirPassListsInLineOrder) {
                                      "between the blocks\n"
                                      "env deep\nfirstpass b.txt\nfirstpass a.txt\nend\n"
                                      "env bare\nend\nENV_END\n"),
-                          objectFile("a.txt", "sky stars"), objectFile("b.txt", "glow")});
+                          objectFile("a.txt", {"sky", "stars"}), objectFile("b.txt", {"glow"})});
   LoadedEnvironments environments;
   loadEnvironments(environments.list, "env.txt");
   ASSERT_EQ(environments.list.size(), 3u);
@@ -79,7 +75,7 @@ TEST(Environments, OnlyATerminatorOutsideABlockEndsTheFile) {
 TEST(Environments, UnterminatedOrMissingFilesStopAtTheEndOfTheData) {
   ArchiveFixture archive({textMember("open.txt",
                                      "env a_name_longer_than_nineteen\nfirstpass a.txt\npostpass"),
-                          textMember("noend.txt", "env x\nend\n"), objectFile("a.txt", "sky")});
+                          textMember("noend.txt", "env x\nend\n"), objectFile("a.txt", {"sky"})});
   LoadedEnvironments environments;
   loadEnvironments(environments.list, "open.txt");
   ASSERT_EQ(environments.list.size(), 1u);

@@ -2,8 +2,6 @@
 #include <string>
 #include <vector>
 
-#include "data/environment.h"
-#include "data/texture_catalogue.h"
 #include "data/world.h"
 #include "render/frame.h"
 #include "render/frame_loop.h"
@@ -38,27 +36,6 @@ std::vector<RarMember> sceneMembers(const std::string& worlds) {
           textMember("green.txt", squareAtOrigin("green.jpg"))};
 }
 
-// Everything the start-up made, freed so each test starts afresh.
-void freeScene() {
-  for (World* world : worlds) {
-    for (SceneObject* object : world->objects) delete object;
-    delete world;
-  }
-  for (Environment* environment : environments) {
-    for (SceneObject* object : environment->firstPass) delete object;
-    for (SceneObject* object : environment->postPass) delete object;
-    delete environment;
-  }
-  for (TextureEntry* entry : textureCatalogue) delete entry;
-  worlds.clear();
-  environments.clear();
-  textureCatalogue.clear();
-  firstPassList.clear();
-  worldObjectList.clear();
-  postPassList.clear();
-  currentWorld = nullptr;
-}
-
 struct RenderSceneGl : GlTest {
   RenderStateGuard guard;
   TempDir logDir;
@@ -78,7 +55,7 @@ struct RenderSceneGl : GlTest {
     for (int i = 0; i < frames; ++i) runFrame(0.05);
     return readPixel(kGlTestWidth / 2, kGlTestHeight / 2);
   }
-  void TearDown() override { freeScene(); }
+  void TearDown() override { releaseScene(); }
 };
 
 TEST_F(RenderSceneGl, ShowsTheWorldNamedWorld) {

@@ -9,6 +9,8 @@
 
 #include "camera/camera_director.h"
 #include "data/archive.h"
+#include "data/environment.h"
+#include "data/texture_catalogue.h"
 #include "data/world.h"
 #include "host/host_hooks.h"
 #include "host/settings.h"
@@ -90,6 +92,26 @@ void startScene(const RenderOptions& options, std::FILE* err) {
   cameraDirector.startFlight();
 }
 
+void releaseScene() {
+  for (World* world : worlds) {
+    for (SceneObject* object : world->objects) delete object;
+    delete world;
+  }
+  for (Environment* environment : environments) {
+    for (SceneObject* object : environment->firstPass) delete object;
+    for (SceneObject* object : environment->postPass) delete object;
+    delete environment;
+  }
+  for (TextureEntry* entry : textureCatalogue) delete entry;
+  worlds.clear();
+  environments.clear();
+  textureCatalogue.clear();
+  firstPassList.clear();
+  worldObjectList.clear();
+  postPassList.clear();
+  currentWorld = nullptr;
+}
+
 namespace {
 
 std::string framePath(const std::string& dir, int frame) {
@@ -143,14 +165,16 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
     glFinish();
     frameMs.push_back(millisecondsSince(frameStart));
     if (!options.shotsDir.empty() && i % options.every == 0 &&
-        !writePicture(framePath(options.shotsDir, i), options, err))
+        !writePicture(framePath(options.shotsDir, i), options, err)) {
+      releaseScene();
       return 1;
+    }
   }
-  if (!options.shot.empty() && !writePicture(options.shot, options, err)) return 1;
-
-  if (options.bench) {
+  const bool shotWritten = options.shot.empty() || writePicture(options.shot, options, err);
+  if (shotWritten && options.bench) {
     std::fprintf(out, "renderer=%s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     printBenchLine(out, loadMs, frameMs.size(), summariseFrames(frameMs));
   }
-  return 0;
+  releaseScene();
+  return shotWritten ? 0 : 1;
 }

@@ -1,0 +1,10 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+// Writes every generated member of the default scene (pictures, meshes,
+// music) under `dir`, with "\" in member names turned into folders.
+// Returns the member names written; empty with a message in `error` when a
+// file cannot be written.
+std::vector<std::string> generateContent(const std::string& dir, std::string& error);

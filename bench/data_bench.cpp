@@ -2,30 +2,15 @@
 // mipmapped upload, and mesh display lists, on a headless context.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-
+#include "bench/bench_context.h"
 #include "data/data_file.h"
 #include "data/jpeg_decoder.h"
 #include "data/mesh_lists.h"
 #include "render/gl.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/support/temp_dir.h"
-#include "tools/egl/egl_context.h"
 
 namespace {
-
-EglContext& context() {
-  static EglContext egl;
-  static const bool ready = [] {
-    const char* error = "";
-    if (egl.create(64, 64, &error)) return true;
-    std::fprintf(stderr, "no headless context: %s\n", error);
-    std::exit(1);
-  }();
-  (void)ready;
-  return egl;
-}
 
 Bytes noise(std::size_t size) {
   Bytes out(size);
@@ -47,7 +32,7 @@ void BM_ExtractMember(benchmark::State& state) {
 BENCHMARK(BM_ExtractMember)->Arg(64 << 10)->Arg(1 << 20)->Arg(8 << 20)->Unit(benchmark::kMillisecond);
 
 void BM_JpegDecodeAndMipmapUpload(benchmark::State& state) {
-  context();
+  makeBenchContextCurrent();
   constexpr int kWidth = 1024, kHeight = 512;
   Bytes pixels(std::size_t(kWidth) * kHeight * 3);
   for (int y = 0; y < kHeight; ++y)
@@ -66,7 +51,7 @@ void BM_JpegDecodeAndMipmapUpload(benchmark::State& state) {
 BENCHMARK(BM_JpegDecodeAndMipmapUpload)->Unit(benchmark::kMillisecond);
 
 void BM_MeshList(benchmark::State& state) {
-  context();
+  makeBenchContextCurrent();
   const bool noised = state.range(0) != 0;
   const MeshData sphere = sphereMesh(32);  // 1984 faces
   ArchiveFixture archive({{"meshes\\sphere.dat", meshFile(sphere)}});

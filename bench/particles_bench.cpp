@@ -2,29 +2,15 @@
 // 2000 particles in each mode, drawn on a headless context.
 #include <benchmark/benchmark.h>
 
-#include <cstdio>
-#include <cstdlib>
-
+#include "bench/bench_context.h"
 #include "camera/camera_director.h"
 #include "math/random.h"
 #include "render/gl.h"
 #include "scene/particle_system.h"
-#include "tools/egl/egl_context.h"
 
 namespace {
 
 constexpr int kParticles = 2000;
-
-void makeCurrent() {
-  static EglContext egl;
-  static const bool ready = [] {
-    const char* error = "";
-    if (egl.create(640, 480, &error)) return true;
-    std::fprintf(stderr, "no headless context: %s\n", error);
-    std::exit(1);
-  }();
-  (void)ready;
-}
 
 ParticleSystem makeSystem(ParticleMode mode) {
   seedRandom(1);
@@ -48,7 +34,8 @@ void BM_ParticleUpdate(benchmark::State& state) {
 }
 
 void BM_ParticleDraw(benchmark::State& state) {
-  makeCurrent();
+  makeBenchContextCurrent();
+  glViewport(0, 0, 640, 480);
   ParticleSystem system = makeSystem(ParticleMode(state.range(0)));
   CameraDirector camera;
   glMatrixMode(GL_PROJECTION);

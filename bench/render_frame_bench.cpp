@@ -5,9 +5,9 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <string>
 
+#include "bench/bench_context.h"
 #include "camera/camera_director.h"
 #include "data/texture_catalogue.h"
 #include "host/settings.h"
@@ -20,7 +20,6 @@
 #include "scene/scene_object.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/support/temp_dir.h"
-#include "tools/egl/egl_context.h"
 
 namespace {
 
@@ -86,13 +85,8 @@ std::vector<RarMember> solarSystem() {
 // The scene loads once, on a context of the largest size; smaller pictures
 // use the lower-left part of it.
 void loadSolarSystem() {
-  static EglContext egl;
   static const bool ready = [] {
-    const char* error = "";
-    if (!egl.create(1024, 768, &error)) {
-      std::fprintf(stderr, "no headless context: %s\n", error);
-      std::exit(1);
-    }
+    makeBenchContextCurrent();
     ArchiveFixture archive(solarSystem());
     settings.Width = 1024;
     settings.Height = 768;

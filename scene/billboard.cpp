@@ -9,19 +9,8 @@
 #include "data/line_rules.h"
 #include "math/random.h"
 #include "render/gl.h"
+#include "scene/keyword_values.h"
 #include "scene/parsers.h"
-
-namespace {
-
-// Reads "<keyword> V(x y z)..." style values; true with all three.
-bool scanVector(const char* line, const char* format, Vec3& v) {
-  Vec3 read;
-  if (std::sscanf(line, format, &read.x, &read.y, &read.z) != 3) return false;
-  v = read;
-  return true;
-}
-
-}  // namespace
 
 Billboard::Billboard() : angularSpeed((1.0f - 2.0f * rand01()) * 60.0f) {}
 
@@ -37,7 +26,7 @@ void Billboard::parseLine(const char* line, const SceneList& list) {
   if (hasKeyword(line, "parent")) {
     char parentName[sizeof name];
     if (secondWord(line, parentName)) anchor = findByName(list, parentName);
-    scanVector(line, "parent %*s V(%f %f %f)", offset);
+    readVector(line, "parent %*s V(%f %f %f)", offset);
   }
   if (hasKeyword(line, "FOV")) std::sscanf(line, "FOV %f", &fov);
   if (hasKeyword(line, "alpha")) std::sscanf(line, "alpha %f", &alpha);
@@ -47,7 +36,7 @@ void Billboard::parseLine(const char* line, const SceneList& list) {
   if (hasKeyword(line, "sys")) alignToParent = true;
   if (hasKeyword(line, "env")) {
     isEnv = true;
-    scanVector(line, "env V(%f %f %f)", offset);
+    readVector(line, "env V(%f %f %f)", offset);
   }
   if (hasKeyword(line, "oreol")) {
     isHalo = true;
@@ -69,11 +58,11 @@ void Billboard::parseLine(const char* line, const SceneList& list) {
     }
   }
   Vec3 axis;
-  if (hasKeyword(line, "up") && scanVector(line, "up V(%f %f %f)", axis)) upAxis = normalized(axis);
-  if (hasKeyword(line, "right") && scanVector(line, "right V(%f %f %f)", axis))
+  if (hasKeyword(line, "up") && readVector(line, "up V(%f %f %f)", axis)) upAxis = normalized(axis);
+  if (hasKeyword(line, "right") && readVector(line, "right V(%f %f %f)", axis))
     rightAxis = normalized(axis);
-  if (hasKeyword(line, "position")) scanVector(line, "position V(%f %f %f)", position);
-  if (hasKeyword(line, "color")) scanVector(line, "color V(%f %f %f)", tint);
+  if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
+  if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", tint);
   if (hasKeyword(line, "xy")) std::sscanf(line, "xy %f", &aspect);
 }
 

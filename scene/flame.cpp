@@ -6,21 +6,8 @@
 #include "data/block_reader.h"
 #include "data/line_rules.h"
 #include "render/gl.h"
+#include "scene/keyword_values.h"
 #include "scene/parsers.h"
-
-namespace {
-
-void readVector(const char* line, const char* format, Vec3& out) {
-  Vec3 v;
-  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
-}
-
-void readFloat(const char* line, const char* format, float& out) {
-  float value;
-  if (std::sscanf(line, format, &value) == 1) out = value;
-}
-
-}  // namespace
 
 void parseFlame(SceneList& list) {
   Flame* flame = new Flame;

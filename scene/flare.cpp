@@ -11,19 +11,10 @@
 #include "math/random.h"
 #include "render/gl.h"
 #include "render/gl_state.h"
+#include "scene/keyword_values.h"
 #include "scene/parsers.h"
 
 namespace {
-
-void readVector(const char* line, const char* format, Vec3& out) {
-  Vec3 v;
-  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
-}
-
-void readFloat(const char* line, const char* format, float& out) {
-  float value;
-  if (std::sscanf(line, format, &value) == 1) out = value;
-}
 
 // Pixel sizes in the data are for an 800-pixel-wide screen.
 float screenScale() { return float(settings.Width) / 800.0f; }

@@ -7,19 +7,10 @@
 #include "data/mesh_lists.h"
 #include "math/mat4.h"
 #include "render/gl.h"
+#include "scene/keyword_values.h"
 #include "scene/parsers.h"
 
 namespace {
-
-void readVector(const char* line, const char* format, Vec3& out) {
-  Vec3 v;
-  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
-}
-
-void readFloat(const char* line, const char* format, float& out) {
-  float value;
-  if (std::sscanf(line, format, &value) == 1) out = value;
-}
 
 // The four fixed lines after "material": metal, chrome, the texture map and
 // a second map that is read and ignored. The last of them stays current.

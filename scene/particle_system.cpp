@@ -8,19 +8,10 @@
 #include "data/line_rules.h"
 #include "math/random.h"
 #include "render/gl.h"
+#include "scene/keyword_values.h"
 #include "scene/parsers.h"
 
 namespace {
-
-void readVector(const char* line, const char* format, Vec3& out) {
-  Vec3 v;
-  if (std::sscanf(line, format, &v.x, &v.y, &v.z) == 3) out = v;
-}
-
-void readFloat(const char* line, const char* format, float& out) {
-  float value;
-  if (std::sscanf(line, format, &value) == 1) out = value;
-}
 
 // "dens N": false when there is no number. Out-of-range values saturate
 // instead of overflowing.

@@ -11,6 +11,7 @@
 #include "data/mesh_lists.h"
 #include "math/random.h"
 #include "render/gl.h"
+#include "scene/keyword_values.h"
 #include "scene/parsers.h"
 
 SphereParseState sphereParseState;
@@ -112,10 +113,7 @@ void Sphere::parseLine(const char* line, const SceneList& list) {
       homePosition = p;
     }
   }
-  if (hasKeyword(line, "color")) {
-    Vec3 c;
-    if (std::sscanf(line, "color V(%f %f %f)", &c.x, &c.y, &c.z) == 3) colour = c;
-  }
+  if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", colour);
   if (hasKeyword(line, "parent")) {
     char parentName[sizeof name];
     if (secondWord(line, parentName)) parent = findByName(list, parentName);

@@ -1,4 +1,5 @@
 #include <cmath>
+#include <iterator>
 #include <vector>
 
 #include "content/textures.h"
@@ -25,22 +26,31 @@ float segmentDistance(float px, float py, const Stroke& s) {
   return std::sqrt(ex * ex + ey * ey);
 }
 
+const Stroke kColon[2] = {{0.5f, 0.34f, 0.5f, 0.35f}, {0.5f, 0.66f, 0.5f, 0.67f}};
+// "A" or "P" above a small "M".
+const Stroke kA[3] = {{0.3f, 0.55f, 0.5f, 0.15f}, {0.5f, 0.15f, 0.7f, 0.55f},
+                      {0.38f, 0.4f, 0.62f, 0.4f}};
+const Stroke kP[4] = {{0.32f, 0.15f, 0.32f, 0.55f}, {0.32f, 0.15f, 0.62f, 0.15f},
+                      {0.62f, 0.15f, 0.62f, 0.35f}, {0.32f, 0.35f, 0.62f, 0.35f}};
+const Stroke kM[4] = {{0.32f, 0.85f, 0.32f, 0.65f}, {0.32f, 0.65f, 0.5f, 0.78f},
+                      {0.5f, 0.78f, 0.68f, 0.65f}, {0.68f, 0.65f, 0.68f, 0.85f}};
+
 std::vector<Stroke> glyphStrokes(int n) {
   std::vector<Stroke> strokes;
+  auto add = [&strokes](const auto& table) {
+    strokes.insert(strokes.end(), std::begin(table), std::end(table));
+  };
   if (n < 10) {
     for (int s = 0; s < 7; ++s)
       if (kDigitSegments[n] & (1 << s)) strokes.push_back(kSegments[s]);
-  } else if (n == 10) {  // ':'
-    strokes = {{0.5f, 0.34f, 0.5f, 0.35f}, {0.5f, 0.66f, 0.5f, 0.67f}};
-  } else {  // "A" or "P" above a small "M"
+  } else if (n == 10) {
+    add(kColon);
+  } else {
     if (n == 11)
-      strokes = {{0.3f, 0.55f, 0.5f, 0.15f}, {0.5f, 0.15f, 0.7f, 0.55f}, {0.38f, 0.4f, 0.62f, 0.4f}};
+      add(kA);
     else
-      strokes = {{0.32f, 0.15f, 0.32f, 0.55f}, {0.32f, 0.15f, 0.62f, 0.15f},
-                 {0.62f, 0.15f, 0.62f, 0.35f}, {0.32f, 0.35f, 0.62f, 0.35f}};
-    const Stroke m[4] = {{0.32f, 0.85f, 0.32f, 0.65f}, {0.32f, 0.65f, 0.5f, 0.78f},
-                         {0.5f, 0.78f, 0.68f, 0.65f}, {0.68f, 0.65f, 0.68f, 0.85f}};
-    strokes.insert(strokes.end(), m, m + 4);
+      add(kP);
+    add(kM);
   }
   return strokes;
 }

@@ -68,6 +68,21 @@ Colour ice(const Vec3& d) {
   return mix(c, rgb(0.3f, 0.45f, 0.7f), smoothstep(0.75f, 0.95f, cracks) * 0.6f);
 }
 
+Colour desert(const Vec3& d) {
+  const float dunes = std::sin(d.z * 30 + fbm3(d.x * 4, d.y * 4, d.z * 4, 4, 0.5f, 111) * 4);
+  const float canyons = smoothstep(0.9f, 0.97f, ridged3(d.x * 3, d.y * 3, d.z * 3, 4, 112));
+  const float t = clamp01(0.5f + 0.25f * dunes + 0.3f * fbm3(d.x * 6, d.y * 6, d.z * 6, 5, 0.5f, 113));
+  const Colour c = mix(rgb(0.55f, 0.24f, 0.1f), rgb(0.9f, 0.62f, 0.35f), t);
+  return mix(c, rgb(0.25f, 0.1f, 0.06f), canyons);
+}
+
+// Dark basalt crossed by glowing cracks.
+Colour lava(const Vec3& d) {
+  const float rock = clamp01(0.5f + 0.5f * fbm3(d.x * 5, d.y * 5, d.z * 5, 5, 0.55f, 121));
+  const float cracks = smoothstep(0.86f, 0.97f, ridged3(d.x * 4, d.y * 4, d.z * 4, 5, 122));
+  return mix(rgb(0.12f, 0.1f, 0.1f) * (0.6f + 0.8f * rock), rgb(1, 0.45f, 0.08f), cracks);
+}
+
 Colour sun(const Vec3& d) {
   const float n = fbm3(d.x * 8, d.y * 8, d.z * 8, 5, 0.6f, 61);
   const float cells = ridged3(d.x * 16, d.y * 16, d.z * 16, 2, 62);
@@ -83,6 +98,11 @@ Colour corona(const Vec3& d) {
 Colour atmosphere(const Vec3& d) {
   const float n = fbm3(d.x * 4, d.y * 4, d.z * 4, 3, 0.5f, 81);
   return rgb(0.35f, 0.6f, 1, 1) * (0.85f + 0.15f * n);
+}
+
+Colour dustHaze(const Vec3& d) {
+  const float n = fbm3(d.x * 4, d.y * 4, d.z * 4, 3, 0.5f, 131);
+  return rgb(1, 0.62f, 0.35f) * (0.85f + 0.15f * n);
 }
 
 // A round sprite: colour falling off from the centre as `profile` of the
@@ -155,6 +175,24 @@ Image metalPanels(int size) {
   return image;
 }
 
+// A comet's tail: a streak in the upper half of the picture, brightest where
+// it leaves the head at the centre and fading towards the top edge.
+Image cometTail(int size) {
+  Image image(size, size);
+  for (int y = 0; y < size; ++y) {
+    const float along = 1 - (float(y) + 0.5f) / float(size) * 2;  // 1 at the top row
+    for (int x = 0; x < size; ++x) {
+      const float across = (float(x) + 0.5f) / float(size) * 2 - 1;
+      const float width = 0.12f + 0.5f * std::fmax(along, 0.0f);
+      const float v = along <= 0 ? 0
+                                 : std::exp(-across * across / (width * width) * 3) *
+                                       std::pow(1 - along, 1.5f) * smoothstep(0, 0.08f, along);
+      image.at(x, y) = rgb(0.75f * v, 0.88f * v, v, v);
+    }
+  }
+  return image;
+}
+
 // A wide soft glow with faint rays, for the sun's flare.
 float flareProfile(float r, float a) {
   const float rays = 0.5f + 0.5f * std::cos(a * 12) * std::cos(a * 5);
@@ -198,9 +236,12 @@ std::vector<Picture> makePictures() {
   add("textures\\clouds.tga", paintSphere(512, 256, clouds));
   add("textures\\giant.jpg", paintSphere(512, 256, giant));
   add("textures\\ice.jpg", paintSphere(512, 256, ice));
+  add("textures\\desert.jpg", paintSphere(512, 256, desert));
+  add("textures\\lava.jpg", paintSphere(512, 256, lava));
   add("textures\\sun.jpg", paintSphere(512, 256, sun));
   add("textures\\corona.jpg", paintSphere(256, 128, corona));
   add("textures\\atmo.jpg", paintSphere(64, 32, atmosphere));
+  add("textures\\haze.jpg", paintSphere(64, 32, dustHaze));
   add("textures\\sky.jpg", starSky(2048, 1024));
   add("textures\\metal.jpg", metalPanels(256));
   add("textures\\c.jpg", makeGlyphs(256));
@@ -214,7 +255,7 @@ std::vector<Picture> makePictures() {
         return 0.5f * smoothstep(1, 0.8f, r) + 0.3f * (1 - r);
       }, rgb(1, 1, 1)));
   add("textures\\lensring.tga", paintSprite(128, [](float r, float) {
-        return std::exp(-std::pow((r - 0.8f) * 14, 2.0f));
+        return 0.45f * std::exp(-std::pow((r - 0.78f) * 9, 2.0f));
       }, rgb(1, 1, 1)));
   add("textures\\spark.tga", paintSprite(64, [](float r, float) { return std::exp(-r * 6); },
                                          rgb(1, 0.8f, 0.6f)));
@@ -222,11 +263,12 @@ std::vector<Picture> makePictures() {
                                         rgb(0.6f, 0.75f, 1)));
   add("textures\\lamp.tga", paintSprite(64, [](float r, float) { return std::exp(-r * 3.5f); },
                                         rgb(1, 0.3f, 0.2f)));
+  add("textures\\tail.tga", cometTail(128));
   add("textures\\ring.tga", paintSprite(512, [](float r, float) {
         const float bands = 0.6f + 0.4f * std::sin(r * 90) * std::sin(r * 23);
         return smoothstep(0.55f, 0.6f, r) * smoothstep(1.0f, 0.95f, r) * bands * 0.8f;
       }, rgb(0.9f, 0.8f, 0.65f)));
-  add("load.jpg", loadingSign(256, false));
-  add("sign.jpg", loadingSign(256, true));
+  add("textures\\load.jpg", loadingSign(256, false));
+  add("textures\\sign.jpg", loadingSign(256, true));
   return pictures;
 }

@@ -103,6 +103,8 @@ void MeshObject::draw(CameraDirector&) {
   glCallList(displayList);
 
   glDepthMask(GL_TRUE);
+  // Textures of later objects multiply their lit colour again.
+  if (light) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
   if (metal) glDisable(GL_LIGHT0);
   glEnable(GL_ALPHA_TEST);
   glEnable(GL_BLEND);

@@ -180,6 +180,10 @@ TEST_F(MeshObjectTest, LightAddsTheTextureToTheLitColour) {
   glClear(GL_COLOR_BUFFER_BIT);
   added->draw(camera);
   EXPECT_NEAR(readPixel(32, 24).r, 128 + 10, 8);
+  // The textures of the objects drawn after it are modulated again.
+  GLint mode = 0;
+  glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
+  EXPECT_EQ(mode, GL_MODULATE);
   glDeleteTextures(1, &grey);
 }
 

@@ -92,7 +92,7 @@ Colour sun(const Vec3& d) {
 
 Colour corona(const Vec3& d) {
   const float n = ridged3(d.x * 5, d.y * 5, d.z * 5, 4, 71);
-  return rgb(1, 0.6f, 0.25f) * (0.3f + 0.7f * n * n);
+  return rgb(1, 0.6f, 0.25f) * (0.15f + 0.45f * n * n);
 }
 
 Colour atmosphere(const Vec3& d) {
@@ -103,6 +103,27 @@ Colour atmosphere(const Vec3& d) {
 Colour dustHaze(const Vec3& d) {
   const float n = fbm3(d.x * 4, d.y * 4, d.z * 4, 3, 0.5f, 131);
   return rgb(1, 0.62f, 0.35f) * (0.85f + 0.15f * n);
+}
+
+// Small bright flashes scattered over a transparent map: lightning in the
+// clouds of a giant.
+std::function<Colour(const Vec3&)> storms() {
+  seedRandom(13);
+  std::vector<Vec3> centres(60);
+  for (Vec3& c : centres) c = normalized(randomUnitVector());
+  return [centres](const Vec3& d) {
+    float v = 0;
+    for (const Vec3& c : centres) v += std::exp(-(1 - dot(d, c)) * 900);
+    v = clamp01(v);
+    return rgb(0.85f, 0.9f, 1, v);
+  };
+}
+
+// Rings: bands of varied density with a dark gap two thirds of the way out.
+float ringProfile(float r, float) {
+  const float bands = 0.55f + 0.25f * std::sin(r * 61) + 0.2f * std::sin(r * 173 + 1.3f);
+  const float gap = smoothstep(0.015f, 0.03f, std::fabs(r - 0.8f));
+  return smoothstep(0.55f, 0.6f, r) * smoothstep(1.0f, 0.96f, r) * gap * clamp01(bands) * 0.8f;
 }
 
 // A round sprite: colour falling off from the centre as `profile` of the
@@ -234,6 +255,7 @@ std::vector<Picture> makePictures() {
   add("textures\\rock.jpg", paintSphere(512, 256, rocky));
   add("textures\\ocean.jpg", paintSphere(512, 256, ocean));
   add("textures\\clouds.tga", paintSphere(512, 256, clouds));
+  add("textures\\storm.tga", paintSphere(256, 128, storms()));
   add("textures\\giant.jpg", paintSphere(512, 256, giant));
   add("textures\\ice.jpg", paintSphere(512, 256, ice));
   add("textures\\desert.jpg", paintSphere(512, 256, desert));
@@ -245,7 +267,7 @@ std::vector<Picture> makePictures() {
   add("textures\\sky.jpg", starSky(2048, 1024));
   add("textures\\metal.jpg", metalPanels(256));
   add("textures\\c.jpg", makeGlyphs(256));
-  add("textures\\halo.tga", paintSprite(128, [](float r, float) { return std::pow(1 - r, 2.5f); },
+  add("textures\\halo.tga", paintSprite(128, [](float r, float) { return std::pow(1 - r, 0.8f); },
                                         rgb(1, 0.75f, 0.45f)));
   add("textures\\nebula.tga", paintSprite(256, [](float r, float a) {
         return (1 - r) * (1 - r) * (0.6f + 0.4f * std::sin(a * 3 + r * 9));
@@ -264,10 +286,7 @@ std::vector<Picture> makePictures() {
   add("textures\\lamp.tga", paintSprite(64, [](float r, float) { return std::exp(-r * 3.5f); },
                                         rgb(1, 0.3f, 0.2f)));
   add("textures\\tail.tga", cometTail(128));
-  add("textures\\ring.tga", paintSprite(512, [](float r, float) {
-        const float bands = 0.6f + 0.4f * std::sin(r * 90) * std::sin(r * 23);
-        return smoothstep(0.55f, 0.6f, r) * smoothstep(1.0f, 0.95f, r) * bands * 0.8f;
-      }, rgb(0.9f, 0.8f, 0.65f)));
+  add("textures\\ring.tga", paintSprite(512, ringProfile, rgb(0.9f, 0.8f, 0.65f)));
   add("textures\\load.jpg", loadingSign(256, false));
   add("textures\\sign.jpg", loadingSign(256, true));
   return pictures;

@@ -274,7 +274,7 @@ std::vector<Picture> makePictures() {
       }, rgb(0.6f, 0.35f, 0.9f)));
   add("textures\\flare.tga", paintSprite(256, flareProfile, rgb(1, 0.95f, 0.85f)));
   add("textures\\lens.tga", paintSprite(64, [](float r, float) {
-        return 0.5f * smoothstep(1, 0.8f, r) + 0.3f * (1 - r);
+        return smoothstep(1.0f, 0.9f, r) * (0.25f + 0.45f * r * r);
       }, rgb(1, 1, 1)));
   add("textures\\lensring.tga", paintSprite(128, [](float r, float) {
         return 0.45f * std::exp(-std::pow((r - 0.78f) * 9, 2.0f));

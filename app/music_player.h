@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <thread>
 
-#include "app/ogg_loop.h"
+#include "audio/ogg_loop.h"
 
 // Plays one Ogg Vorbis sample from memory in a loop through waveOut, on a
 // thread of its own. Every step fails quietly: without a device or with a

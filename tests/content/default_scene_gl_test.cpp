@@ -21,6 +21,7 @@
 #include "scene/sphere.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
+#include "tests/support/scene_start.h"
 #include "tests/support/temp_dir.h"
 #include "tools/render/scene_run.h"
 
@@ -94,16 +95,7 @@ struct DefaultSceneGl : GlTest {
   RenderStateGuard guard;
   TempDir logDir;
 
-  void start() {
-    RenderOptions options;
-    options.width = kGlTestWidth;
-    options.height = kGlTestHeight;
-    options.seed = 3;
-    options.seedGiven = true;
-    std::FILE* log = std::fopen(logDir.file("log").c_str(), "w");
-    startScene(options, log);
-    std::fclose(log);
-  }
+  void start() { startTestScene(3, logDir.file("log")); }
   void TearDown() override { releaseScene(); }
 };
 

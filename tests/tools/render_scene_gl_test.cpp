@@ -8,6 +8,7 @@
 #include "tests/data/data_fixtures.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
+#include "tests/support/scene_start.h"
 #include "tests/support/temp_dir.h"
 #include "tools/render/scene_run.h"
 
@@ -43,14 +44,7 @@ struct RenderSceneGl : GlTest {
   // Starts the scene on the test's context and renders `frames` frames.
   Pixel centreAfterStart(const std::string& worlds, int frames = 3) {
     ArchiveFixture archive(sceneMembers(worlds));
-    RenderOptions options;
-    options.width = kGlTestWidth;
-    options.height = kGlTestHeight;
-    options.seed = 7;
-    options.seedGiven = true;
-    std::FILE* log = std::fopen(logDir.file("log").c_str(), "w");
-    startScene(options, log);
-    std::fclose(log);
+    startTestScene(7, logDir.file("log"));
     framesThisSecond = 0;
     for (int i = 0; i < frames; ++i) runFrame(0.05);
     return readPixel(kGlTestWidth / 2, kGlTestHeight / 2);

@@ -11,7 +11,7 @@
 #include <jpeglib.h>
 
 #include "data/rar_writer.h"
-#include "tests/app/ogg_tone.h"
+#include "tests/audio/ogg_tone.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/app/ogg_tone.h"
+#include "tests/audio/ogg_tone.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "app/ogg_loop.h"
+#include "audio/ogg_loop.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <vector>
 
-#include "tests/app/ogg_tone.h"
+#include "tests/audio/ogg_tone.h"
 
 namespace {
 

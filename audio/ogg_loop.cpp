@@ -1,4 +1,4 @@
-#include "app/ogg_loop.h"
+#include "audio/ogg_loop.h"
 
 #include <vorbis/vorbisfile.h>
 

@@ -6,21 +6,13 @@
 #include "app/saver_app.h"
 #include "app/saver_input.h"
 #include "app/win_display.h"
-#include "camera/camera_director.h"
 #include "data/data_file.h"
-#include "data/environment.h"
-#include "data/world.h"
 #include "host/host_hooks.h"
 #include "host/settings.h"
-#include "math/random.h"
 #include "render/gl.h"
 #include "render/frame.h"
-#include "render/frame_loop.h"
-#include "render/gl_state.h"
 #include "render/hud.h"
-#include "render/scene_setup.h"
-#include "render/stopwatch.h"
-#include "scene/scene_object.h"
+#include "render/session.h"
 
 HWND mainWindow = nullptr;
 
@@ -166,9 +158,7 @@ void runLoop() {
     const FrameInput input = takeFrameInput(settings.MouseExit, movementTotal);
     if (input.stop) running = false;
     if (input.recentre) recentrePointer();
-    const double frameSeconds = frameStopwatch.elapsed();
-    frameStopwatch.start();
-    runFrame(frameSeconds);
+    makeFrame(takeFrameTime());
     SwapBuffers(frameDeviceContext);
   }
 }
@@ -179,11 +169,7 @@ void shutDown(SaverApp& app) {
     musicPlayer.free();
   }
   if (!settings.DefGamma) restoreDeviceGamma();
-  worlds.clear();
-  environments.clear();
-  firstPassList.clear();
-  worldObjectList.clear();
-  postPassList.clear();
+  endScene();
   restoreDisplayMode();
   deleteGlContext();
   ReleaseDC(mainWindow, windowDeviceContext);
@@ -255,21 +241,11 @@ int runSaver(SaverApp& app) {
     if (app.monitors.rows[i].window)
       ShowWindow(static_cast<HWND>(app.monitors.rows[i].window), app.showCommand);
   SetFocus(mainWindow);
-  initGlState();
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  loadSceneData();
-  sceneClock = 0.0f;
+  loadScene();
   if (settings.EnableMusic) startMusic();
-
-  frameStopwatch.start();
-  seedRandom(std::uint32_t(frameStopwatch.startCount));
-  fpsStopwatch.start();
-  speedFactor = speedFactorFor(settings.Speed);
-  sceneClock = 0.0f;
-  selectStartWorld();
+  startFlight(nullptr);
   recentrePointer();
   frameDeviceContext = wglGetCurrentDC();
-  cameraDirector.startFlight();
 
   runLoop();
   shutDown(app);

@@ -8,15 +8,10 @@
 #include <string>
 
 #include "bench/bench_context.h"
-#include "camera/camera_director.h"
-#include "data/texture_catalogue.h"
 #include "host/settings.h"
-#include "math/random.h"
 #include "render/frame.h"
-#include "render/frame_loop.h"
 #include "render/gl.h"
-#include "render/gl_state.h"
-#include "render/scene_setup.h"
+#include "render/session.h"
 #include "scene/scene_object.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/support/temp_dir.h"
@@ -91,11 +86,9 @@ void loadSolarSystem() {
     settings.Width = 1024;
     settings.Height = 768;
     loadLoadingImages();
-    initGlState();
-    loadSceneData();
-    seedRandom(11);
-    selectStartWorld();
-    cameraDirector.startFlight();
+    loadScene();
+    const std::uint32_t seed = 11;
+    startFlight(&seed);
     return currentWorld != nullptr;
   }();
   if (!ready) std::fprintf(stderr, "the solar system did not load\n");
@@ -109,7 +102,7 @@ void BM_RenderFrame(benchmark::State& state) {
   settings.ShowClock = true;
   glViewport(0, 0, GLsizei(settings.Width), GLsizei(settings.Height));
   for (auto _ : state) {
-    runFrame(1.0 / 60.0);
+    makeFrame(1.0 / 60.0);
     glFinish();
   }
   state.counters["objects"] = double(worldObjectList.size() + firstPassList.size());

@@ -34,7 +34,7 @@ void loadObjectFile(SceneList& list, const char* fileName) {
   objectFileReader.readLine(line);
   for (;;) {
     const ObjectLineType type = classifyObjectLine(line);
-    if (type == kEndOfObjectsLine) break;
+    if (type == kEndOfObjectsLine || loadingCancelled()) break;
     switch (type) {
       case kSphereLine: parseSphere(list); break;
       case kBillboardLine: parseBillboard(list); break;

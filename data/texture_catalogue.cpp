@@ -52,7 +52,8 @@ void loadTextureCatalogue(TextureCatalogue& catalogue, const char* listName, boo
       if (reportProgress) sendLoadingStep();
       catalogue.push_back(entry);
     }
-    if (!more) break;  // the end of the data ends a list without "END_TEXT"
+    // The end of the data ends a list without "END_TEXT".
+    if (!more || loadingCancelled()) break;
   }
 }
 

@@ -12,6 +12,8 @@ void sendLoadingStep() {
   if (hostHooks.loadingStep) hostHooks.loadingStep();
 }
 
+bool loadingCancelled() { return hostHooks.loadingCancelled && hostHooks.loadingCancelled(); }
+
 LocalTime currentLocalTime() {
   if (hostHooks.localTime) return hostHooks.localTime();
   const std::time_t now = std::time(nullptr);

@@ -14,6 +14,7 @@ struct LocalTime {
 struct HostHooks {
   void (*showMessage)(const char* text, const char* caption) = nullptr;
   void (*loadingStep)() = nullptr;              // one texture or object loaded
+  bool (*loadingCancelled)() = nullptr;         // true: load nothing more
   LocalTime (*localTime)() = nullptr;           // null: the C library's local time
   void* (*getProcAddress)(const char* name) = nullptr;  // GL extension lookup
   // 3 x 256 entries, red, green, blue; true when the display took it.
@@ -24,6 +25,7 @@ extern HostHooks hostHooks;
 
 void showHostMessage(const char* text, const char* caption);
 void sendLoadingStep();
+bool loadingCancelled();
 LocalTime currentLocalTime();
 void* hostProcAddress(const char* name);
 bool applyHostGammaRamp(const std::uint16_t* ramp);

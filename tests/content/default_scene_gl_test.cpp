@@ -11,8 +11,8 @@
 #include "data/texture_catalogue.h"
 #include "data/world.h"
 #include "render/frame.h"
-#include "render/frame_loop.h"
 #include "render/hud.h"
+#include "render/session.h"
 #include "scene/billboard.h"
 #include "scene/flame.h"
 #include "scene/flare.h"
@@ -96,7 +96,7 @@ struct DefaultSceneGl : GlTest {
   TempDir logDir;
 
   void start() { startTestScene(3, logDir.file("log")); }
-  void TearDown() override { releaseScene(); }
+  void TearDown() override { endScene(); }
 };
 
 TEST_F(DefaultSceneGl, StartsTheLitSystemWithEveryKindAndEveryNameFound) {
@@ -160,7 +160,7 @@ TEST_F(DefaultSceneGl, StartsTheLitSystemWithEveryKindAndEveryNameFound) {
 TEST_F(DefaultSceneGl, FirstSecondShowsTheSunOnADarkSky) {
   ArchiveFixture archive(defaultMembers());
   start();
-  for (int i = 0; i < 20; ++i) runFrame(0.05);
+  for (int i = 0; i < 20; ++i) makeFrame(0.05);
   // The brightest pixel near the centre is the sun's white-hot disc.
   int red = 0, green = 0;
   for (int y = kGlTestHeight / 2 - 3; y <= kGlTestHeight / 2 + 3; ++y)

@@ -6,7 +6,7 @@
 
 #include "camera/camera_director.h"
 #include "data/world.h"
-#include "render/frame_loop.h"
+#include "render/session.h"
 #include "render/gl_state.h"
 #include "render/stopwatch.h"
 #include "tests/render/render_state.h"
@@ -112,7 +112,7 @@ TEST_F(FrameGl, UpdatesThenDrawsEveryListInOrder) {
   speedFactor = 1.5f;
   renderFrame();  // fills the active lists, as the saver's first frame does
   events.clear();
-  runFrame(0.25);
+  makeFrame(0.25);
   EXPECT_EQ(events, (std::vector<std::string>{"update sky", "update planet", "update moon",
                                               "update glow", "draw sky", "draw planet",
                                               "draw moon", "draw glow"}));

@@ -2,9 +2,11 @@
 #include <string>
 #include <vector>
 
+#include "data/texture_catalogue.h"
 #include "data/world.h"
+#include "host/host_hooks.h"
 #include "render/frame.h"
-#include "render/frame_loop.h"
+#include "render/session.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
@@ -46,10 +48,10 @@ struct RenderSceneGl : GlTest {
     ArchiveFixture archive(sceneMembers(worlds));
     startTestScene(7, logDir.file("log"));
     framesThisSecond = 0;
-    for (int i = 0; i < frames; ++i) runFrame(0.05);
+    for (int i = 0; i < frames; ++i) makeFrame(0.05);
     return readPixel(kGlTestWidth / 2, kGlTestHeight / 2);
   }
-  void TearDown() override { releaseScene(); }
+  void TearDown() override { endScene(); }
 };
 
 TEST_F(RenderSceneGl, ShowsTheWorldNamedWorld) {
@@ -76,6 +78,24 @@ TEST_F(RenderSceneGl, NoWorldsGiveBlackFrames) {
   EXPECT_EQ(currentWorld, nullptr);
   EXPECT_EQ(p.r + p.g + p.b, 0);
   EXPECT_EQ(framesThisSecond, 0u);
+}
+
+// A host that is told to end while the scene loads cancels the loading: the
+// step in progress finishes, nothing after it is loaded.
+TEST_F(RenderSceneGl, CancelledLoadingStopsAfterTheStepInProgress) {
+  ArchiveFixture archive(sceneMembers(
+      "world world\nenv space\nobjects red.txt\nobjects green.txt\nend\nWORLD_END\n"));
+  static int steps;
+  steps = 0;
+  hostHooks = HostHooks{};
+  hostHooks.loadingStep = [] { ++steps; };
+  hostHooks.loadingCancelled = [] { return steps >= 1; };
+  loadScene();
+  hostHooks = HostHooks{};
+  EXPECT_EQ(steps, 1);
+  EXPECT_EQ(textureCatalogue.size(), 1u);
+  ASSERT_EQ(worlds.size(), 1u);
+  EXPECT_TRUE(worlds.front()->objects.empty());
 }
 
 }  // namespace

@@ -7,22 +7,13 @@
 #include <system_error>
 #include <vector>
 
-#include "camera/camera_director.h"
 #include "data/archive.h"
-#include "data/environment.h"
-#include "data/texture_catalogue.h"
-#include "data/world.h"
 #include "host/host_hooks.h"
 #include "host/settings.h"
-#include "math/random.h"
 #include "render/frame.h"
-#include "render/frame_loop.h"
 #include "render/gl.h"
-#include "render/gl_state.h"
 #include "render/hud.h"
-#include "render/scene_setup.h"
-#include "render/stopwatch.h"
-#include "scene/scene_object.h"
+#include "render/session.h"
 #include "tools/egl/egl_context.h"
 #include "tools/render/frame_stats.h"
 #include "tools/render/png_file.h"
@@ -79,37 +70,8 @@ void startScene(const RenderOptions& options, std::FILE* err) {
   applyOptions(options);
   installHooks();
   loadLoadingImages();
-  initGlState();
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  loadSceneData();
-  sceneClock = 0.0f;
-  frameStopwatch.start();
-  seedRandom(options.seedGiven ? options.seed : std::uint32_t(frameStopwatch.startCount));
-  fpsStopwatch.start();
-  speedFactor = speedFactorFor(settings.Speed);
-  sceneClock = 0.0f;
-  selectStartWorld();
-  cameraDirector.startFlight();
-}
-
-void releaseScene() {
-  for (World* world : worlds) {
-    for (SceneObject* object : world->objects) delete object;
-    delete world;
-  }
-  for (Environment* environment : environments) {
-    for (SceneObject* object : environment->firstPass) delete object;
-    for (SceneObject* object : environment->postPass) delete object;
-    delete environment;
-  }
-  for (TextureEntry* entry : textureCatalogue) delete entry;
-  worlds.clear();
-  environments.clear();
-  textureCatalogue.clear();
-  firstPassList.clear();
-  worldObjectList.clear();
-  postPassList.clear();
-  currentWorld = nullptr;
+  loadScene();
+  startFlight(options.seedGiven ? &options.seed : nullptr);
 }
 
 namespace {
@@ -157,16 +119,14 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
   std::vector<double> frameMs;
   frameMs.reserve(std::size_t(options.frames));
   for (int i = 0; i < options.frames; ++i) {
-    double frameSeconds = frameStopwatch.elapsed();
-    frameStopwatch.start();
-    if (options.dtGiven) frameSeconds = options.dt;
+    const double measuredSeconds = takeFrameTime();
     const Clock::time_point frameStart = Clock::now();
-    runFrame(frameSeconds);
+    makeFrame(options.dtGiven ? options.dt : measuredSeconds);
     glFinish();
     frameMs.push_back(millisecondsSince(frameStart));
     if (!options.shotsDir.empty() && i % options.every == 0 &&
         !writePicture(framePath(options.shotsDir, i), options, err)) {
-      releaseScene();
+      endScene();
       return 1;
     }
   }
@@ -175,6 +135,6 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
     std::fprintf(out, "renderer=%s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     printBenchLine(out, loadMs, frameMs.size(), summariseFrames(frameMs));
   }
-  releaseScene();
+  endScene();
   return shotWritten ? 0 : 1;
 }

@@ -10,10 +10,6 @@
 // frame stopwatch's start count.
 void startScene(const RenderOptions& options, std::FILE* err);
 
-// Deletes the worlds, environments, their objects and the texture entries
-// the start-up made, and empties every list that held them.
-void releaseScene();
-
 // Runs the saver's start-up on an off-screen OpenGL context (the loading
 // screen drawn on every loading step), then renders the frames the options
 // ask for, writing pictures and the bench line. Returns the exit status:

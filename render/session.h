@@ -1,0 +1,37 @@
+#pragma once
+// session.h -- the scene run every host drives: start-up, one frame, end
+
+#include <cstdint>
+
+// A host calls, in this order:
+//   loadLoadingImages()   the two loading-screen images, once the GL context exists
+//   loadScene()           GL state, cleared buffers, then every texture, the glyph font,
+//                         the meshes, environments and worlds (a loading step after each
+//                         texture and object; a host may cancel between them)
+//   startFlight(seed)     the stopwatches, the random seed, the camera's speed factor,
+//                         the world to show and the first camera keys
+//   makeFrame(takeFrameTime())   once a frame, then the host swaps the buffers
+//   endScene()            frees what the scene owns
+// A host puts its own steps between these (showing windows, starting music).
+
+// The camera's time scale, from the Speed setting.
+extern float speedFactor;
+
+void loadLoadingImages();
+void loadScene();
+
+// A null seed takes the frame stopwatch's start count, as the saver does.
+void startFlight(const std::uint32_t* seed);
+
+// The real seconds since the previous frame (or since startFlight); restarts
+// the frame stopwatch.
+double takeFrameTime();
+
+// Advances the camera by the scaled frame time, updates every active object
+// with the real frame time (first pass, world objects, post pass) and draws
+// the frame.
+void makeFrame(double frameSeconds);
+
+// Deletes the worlds, environments, their objects and the texture entries,
+// and empties every list that held them.
+void endScene();

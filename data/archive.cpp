@@ -4,8 +4,10 @@
 #include <archive_entry.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <string>
+#include <system_error>
 
 #include "data/crc32.h"
 
@@ -118,4 +120,14 @@ bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size
   }
   archive_read_free(reader);
   return found;
+}
+
+std::string missingArchiveReason(const std::string& folder) {
+  std::error_code ec;
+  if (!std::filesystem::is_directory(folder, ec)) return "no data folder " + folder;
+  const std::string archive = folder + "/data.sdd";
+  if (!std::filesystem::is_regular_file(archive, ec) ||
+      std::filesystem::file_size(archive, ec) == 0)
+    return "no data archive " + archive;
+  return "";
 }

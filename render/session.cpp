@@ -76,6 +76,12 @@ void makeFrame(double frameSeconds) {
   renderFrame();
 }
 
+void reshapeScene(std::uint32_t width, std::uint32_t height) {
+  settings.Width = width;
+  settings.Height = height;
+  glViewport(0, 0, GLsizei(width), GLsizei(height));
+}
+
 void endScene() {
   for (World* world : worlds) {
     for (SceneObject* object : world->objects) delete object;

@@ -11,6 +11,7 @@
 //   startFlight(seed)     the stopwatches, the random seed, the camera's speed factor,
 //                         the world to show and the first camera keys
 //   makeFrame(takeFrameTime())   once a frame, then the host swaps the buffers
+//   reshapeScene(w, h)    whenever the drawable's size changes
 //   endScene()            frees what the scene owns
 // A host puts its own steps between these (showing windows, starting music).
 
@@ -31,6 +32,10 @@ double takeFrameTime();
 // with the real frame time (first pass, world objects, post pass) and draws
 // the frame.
 void makeFrame(double frameSeconds);
+
+// The drawable's new size in pixels: the viewport and every size the scene
+// reads (overlays, flare projection).
+void reshapeScene(std::uint32_t width, std::uint32_t height);
 
 // Deletes the worlds, environments, their objects and the texture entries,
 // and empties every list that held them.

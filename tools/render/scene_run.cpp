@@ -52,17 +52,6 @@ void installHooks() {
   };
 }
 
-// Says what is missing; the run goes on with an empty scene, as the saver does.
-void reportMissingData(const std::string& dir, const std::string& archive, std::FILE* err) {
-  std::error_code ec;
-  if (!std::filesystem::is_directory(dir, ec))
-    std::fprintf(err, "orbivane-render: no data folder %s: the scene is empty\n", dir.c_str());
-  else if (!std::filesystem::is_regular_file(archive, ec) ||
-           std::filesystem::file_size(archive, ec) == 0)
-    std::fprintf(err, "orbivane-render: no data archive %s: the scene is empty\n",
-                 archive.c_str());
-}
-
 }  // namespace
 
 void startScene(const RenderOptions& options, std::FILE* err) {
@@ -109,7 +98,8 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
 
   const std::string archive = options.dataDir + "/data.sdd";
   setDataArchivePath(archive.c_str());
-  reportMissingData(options.dataDir, archive, err);
+  const std::string missing = missingArchiveReason(options.dataDir);
+  if (!missing.empty()) std::fprintf(err, "orbivane-render: %s: the scene is empty\n", missing.c_str());
 
   const Clock::time_point loadStart = Clock::now();
   startScene(options, err);

@@ -1,0 +1,183 @@
+#!/usr/bin/env bash
+# End-to-end tests of the Linux program on a virtual X display of their own,
+# driven as a host or a person would: a harness window, xdotool, signals,
+# screenshots of one window.
+#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR
+set -uo pipefail
+
+scenario=$1
+program=$(realpath "$2")
+harness=$(realpath "$3")
+data=$(realpath "$4")
+
+work=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+failures=0
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
+}
+
+# A display of its own, so that tests can run side by side.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+pids+=($!)
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+export DISPLAY=:$(cat "$work/display")
+unset XSCREENSAVER_WINDOW
+
+start() {  # start ARGS...: the program in the background, its stderr kept
+  "$program" "$@" 2>"$work/stderr" &
+  program_pid=$!
+  pids+=("$program_pid")
+}
+running() { kill -0 "$program_pid" 2>/dev/null; }
+# Waits up to SECONDS for the program to end; its exit status in $status.
+ends_within() {
+  local tenths
+  tenths=$(awk -v s="$1" 'BEGIN { print int(s * 10) }')
+  for ((i = 0; i < tenths; i++)); do
+    if ! running; then wait "$program_pid"; status=$?; return 0; fi
+    sleep 0.1
+  done
+  return 1
+}
+stops_on_term_within() {  # stops_on_term_within SECONDS: SIGTERM ends it with status 0
+  kill -TERM "$program_pid"
+  ends_within "$1" && [ "$status" -eq 0 ]
+}
+
+new_window() {  # new_window W H: a host window; its id in $window
+  "$harness" "$1" "$2" >"$work/window" &
+  pids+=($!)
+  harness_pid=$!
+  for _ in $(seq 50); do [ -s "$work/window" ] && break; sleep 0.1; done
+  window=$(cat "$work/window")
+}
+
+shot() { import -window "$1" "$work/shot.png" 2>/dev/null; }
+# The brightest channel value in a region (WxH+X+Y) of the last shot, 0-255.
+brightest() {
+  convert "$work/shot.png" -crop "$1" +repage -colorspace gray -format '%[fx:int(maxima*255)]' info:
+}
+size_of_shot() { identify -format '%wx%h' "$work/shot.png"; }
+# The clock stands in the bottom-right corner of the scene (not of the
+# loading screen): it shows there only when the picture fills the window.
+clock_in_corner() {
+  local size w h
+  size=$(size_of_shot)
+  w=${size%x*}
+  h=${size#*x}
+  [ "$(brightest "$((w / 4))x$((h / 8))+$((w - w / 4))+$((h - h / 8))")" -gt 200 ]
+}
+# Waits up to 30 s for the window to show the scene with its clock.
+shows_scene() {
+  for _ in $(seq 60); do
+    shot "$1" && clock_in_corner && return 0
+    sleep 0.5
+  done
+  return 1
+}
+
+case $scenario in
+  window-id)
+    new_window 320 240
+    start --window-id "$window" --data "$data"
+    check "the host's window shows the scene" shows_scene "$window"
+    xdotool windowsize "$window" 480 300
+    sleep 2
+    shot "$window"
+    check "after a resize the picture has the new size" [ "$(size_of_shot)" = 480x300 ]
+    check "and fills it: the clock moved to the new corner" clock_in_corner
+    xdotool mousemove --window "$window" 10 10 key a click 1
+    sleep 1
+    check "under a host keys and clicks do not end it" running
+    check "SIGTERM ends it with status 0 within 1 s" stops_on_term_within 1
+    ;;
+  window-gone)
+    new_window 320 240
+    start --window-id "$(printf '%d' "$window")" --data "$data"
+    check "a decimal id is drawn into" shows_scene "$window"
+    kill "$harness_pid"
+    check "the window's end ends it quietly within 2 s" ends_within 2
+    check "with status 0 or 1, no signal" [ "${status:-255}" -le 1 ]
+    new_window 320 240
+    start -window-id "$window" --data "$data"
+    sleep 0.3
+    kill "$harness_pid"
+    check "a window gone during loading ends it within 2 s" ends_within 2
+    check "with status 0 or 1" [ "${status:-255}" -le 1 ]
+    start --window-id 0x7fffff0 --data "$data"
+    check "a window that does not exist: status 1" bash -c "sleep 1; ! kill -0 $program_pid"
+    ends_within 1
+    check "with a message" grep -q "no window 0x7fffff0" "$work/stderr"
+    ;;
+  preview)
+    # The settings dialog's preview: --root with --window-id, the id wins.
+    new_window 200 150
+    XSCREENSAVER_WINDOW=$(xwininfo -root | awk '/Window id/ { print $4 }')
+    export XSCREENSAVER_WINDOW
+    start --root --window-id "$window" --data "$data"
+    check "the preview window shows the scene" shows_scene "$window"
+    shot root
+    check "the root window stays black" [ "$(brightest 600x400+400+350)" -lt 20 ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    unset XSCREENSAVER_WINDOW
+    start -root --data "$data"
+    check "--root alone draws on the root window" shows_scene root
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    start --root --data "$data"
+    sleep 0.4
+    check "SIGTERM during loading ends it within 1 s" stops_on_term_within 1
+    ;;
+  own-window)
+    start --windowed 400x300 --data "$data" --no-music
+    sleep 1
+    own=$(xdotool search --name '^Orbivane$' | head -n 1)
+    check "its own window shows the scene" shows_scene "$own"
+    xdotool mousemove --window "$own" 100 100 sleep 0.3 mousemove --window "$own" 300 250
+    sleep 1
+    check "without --mouse-exit the pointer does not end it" running
+    xdotool key --window "$own" space
+    check "a key ends it" ends_within 3
+    start --windowed 400x300 --data "$data" --no-music
+    sleep 1
+    own=$(xdotool search --name '^Orbivane$' | head -n 1)
+    shows_scene "$own" >/dev/null
+    xdotool mousemove --window "$own" 50 50 click 1
+    check "a click ends it" ends_within 3
+    start --data "$data" --no-music --mouse-exit
+    sleep 1
+    own=$(xdotool search --name '^Orbivane$' | head -n 1)
+    check "full screen, it covers the monitor" bash -c "xwininfo -id $own | grep -q 'Width: 1024'"
+    shows_scene "$own" >/dev/null
+    xdotool mousemove 500 400 sleep 0.3 mousemove 700 600
+    check "with --mouse-exit the pointer ends it" ends_within 3
+    ;;
+  missing-data)
+    new_window 320 240
+    start --window-id "$window" --data "$work/none"
+    sleep 3
+    check "a message names the folder" grep -q "no data folder $work/none" "$work/stderr"
+    shot "$window"
+    check "the window is black" [ "$(brightest 320x240+0+0)" -lt 20 ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    mkdir "$work/empty" && : >"$work/empty/data.sdd"
+    start --window-id "$window" --data "$work/empty"
+    sleep 2
+    check "an empty archive is named" grep -q "no data archive $work/empty/data.sdd" "$work/stderr"
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    ;;
+  *)
+    echo "orbivane_e2e: unknown scenario $scenario" >&2
+    exit 2
+    ;;
+esac
+
+[ "$failures" -eq 0 ]

@@ -1,0 +1,18 @@
+#pragma once
+// data_folder.h -- where the Linux program looks for data.sdd
+
+#include <string>
+#include <vector>
+
+// The folders searched when no --data is given, in order: the installed
+// data folder, the share/orbivane folder of the executable's own prefix
+// (from bin/ or from libexec/xscreensaver/), and build/data of a developer
+// tree (the executable in build/native).
+std::vector<std::string> dataFolderCandidates(const std::string& installedDir,
+                                              const std::string& executableDir);
+
+// The first candidate that holds data.sdd, else the first candidate.
+std::string findDataFolder(const std::vector<std::string>& candidates);
+
+// The folder of the running executable, links resolved; empty if unknown.
+std::string executableFolder();

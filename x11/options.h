@@ -1,0 +1,41 @@
+#pragma once
+// options.h -- the command line of the Linux program
+
+#include <cstdint>
+#include <string>
+
+// Where the picture goes: a window given by id, the host's window (or the
+// root window), or a window of the program's own.
+enum class Target { kOwnWindow, kRoot, kWindowId };
+
+struct X11Options {
+  Target target = Target::kOwnWindow;
+  unsigned long windowId = 0;       // --window-id
+  bool windowed = false;            // --windowed: an ordinary window instead of full screen
+  int windowWidth = 0;
+  int windowHeight = 0;
+  std::string dataDir;              // --data; empty: searched for
+  std::uint32_t speed = 50;         // 0-100
+  bool clock = true;
+  bool twelveHour = false;
+  bool fps = false;
+  bool music = true;                // only ever plays in the program's own window
+  std::uint32_t volume = 100;       // 1-100
+  bool vsync = false;
+  int maxFps = 60;                  // 0: no cap
+  bool mouseExit = false;
+  bool seedGiven = false;
+  std::uint32_t seed = 0;
+  bool help = false;
+  bool version = false;
+
+  // Under a screensaver host, input and sound are the host's business.
+  bool underHost() const { return target != Target::kOwnWindow; }
+};
+
+// Parses argv (one or two leading dashes); false with a message in *error
+// for anything unknown, missing or out of range.
+bool parseX11Options(int argc, char** argv, X11Options& options, std::string* error);
+
+// The usage text; `dataSearch` lists where the data is looked for.
+std::string x11Usage(const std::string& dataSearch);

@@ -1,0 +1,270 @@
+// x11_window.cpp -- the X display, the window drawn into and its GLX context
+#include "x11/x11_window.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/Xrandr.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <thread>
+#include <unistd.h>
+
+#include "x11/stop_request.h"
+
+namespace {
+
+// Pointer travel, in pixels from where it was first seen, that ends a run
+// with --mouse-exit.
+constexpr double kMouseExitPixels = 20.0;
+
+// A window that goes away under the program ends the run; other errors
+// (a refused focus, say) are harmless.
+int onXError(Display*, XErrorEvent* error) {
+  if (error->error_code == BadWindow || error->error_code == BadDrawable) stopRequested = 1;
+  return 0;
+}
+
+// The connection is gone: nothing can be released through it any more.
+int onXIOError(Display*) { _exit(1); }
+
+// The window named by XSCREENSAVER_WINDOW, else the root window.
+Window hostWindow(Display* display) {
+  if (const char* text = std::getenv("XSCREENSAVER_WINDOW")) {
+    char* end = nullptr;
+    const unsigned long id = std::strtoul(text, &end, 0);
+    if (id != 0 && end != text && *end == '\0') return Window(id);
+  }
+  return DefaultRootWindow(display);
+}
+
+struct Rect {
+  int x, y, width, height;
+};
+
+// The primary monitor, else the first, else the whole screen.
+Rect primaryMonitor(Display* display) {
+  const int screen = DefaultScreen(display);
+  Rect rect = {0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
+  int events = 0, errors = 0, count = 0;
+  if (!XRRQueryExtension(display, &events, &errors)) return rect;
+  XRRMonitorInfo* monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
+  if (!monitors) return rect;
+  for (int i = 0; i < count; ++i) {
+    if (i == 0 || monitors[i].primary)
+      rect = {monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
+    if (monitors[i].primary) break;
+  }
+  XRRFreeMonitors(monitors);
+  return rect;
+}
+
+}  // namespace
+
+X11Window::~X11Window() { close(); }
+
+bool X11Window::open(const X11Options& options, std::string* error) {
+  XSetErrorHandler(onXError);
+  XSetIOErrorHandler(onXIOError);
+  display_ = XOpenDisplay(nullptr);
+  if (!display_) {
+    *error = "cannot open the X display";
+    return false;
+  }
+  mouseExit_ = options.mouseExit;
+  switch (options.target) {
+    case Target::kWindowId: return adoptWindow(Window(options.windowId), error);
+    case Target::kRoot: return adoptWindow(hostWindow(display_), error);
+    case Target::kOwnWindow: return createOwnWindow(options, error);
+  }
+  return false;
+}
+
+// A host's window keeps its own visual: a context of any other visual
+// cannot draw into it.
+bool X11Window::adoptWindow(Window window, std::string* error) {
+  XWindowAttributes attributes;
+  if (!XGetWindowAttributes(display_, window, &attributes)) {
+    char text[64];
+    std::snprintf(text, sizeof text, "no window 0x%lx", window);
+    *error = text;
+    return false;
+  }
+  XVisualInfo wanted = {};
+  wanted.visualid = XVisualIDFromVisual(attributes.visual);
+  wanted.screen = XScreenNumberOfScreen(attributes.screen);
+  int count = 0;
+  XVisualInfo* visual =
+      XGetVisualInfo(display_, VisualIDMask | VisualScreenMask, &wanted, &count);
+  window_ = window;
+  width_ = attributes.width;
+  height_ = attributes.height;
+  // Only the structure of a foreign window is ours to watch: its input
+  // belongs to the host.
+  XSelectInput(display_, window_, StructureNotifyMask);
+  const bool made = createContext(visual, error);
+  if (visual) XFree(visual);
+  return made;
+}
+
+bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
+  const int screen = DefaultScreen(display_);
+  int attributes[] = {GLX_RGBA,       GLX_DOUBLEBUFFER, GLX_RED_SIZE,   1, GLX_GREEN_SIZE, 1,
+                      GLX_BLUE_SIZE,  1,                GLX_DEPTH_SIZE, 16, None};
+  XVisualInfo* visual = glXChooseVisual(display_, screen, attributes);
+  if (!visual) {
+    *error = "the X display has no OpenGL visual with a depth buffer";
+    return false;
+  }
+  const Window root = RootWindow(display_, screen);
+  const Rect rect = options.windowed
+                        ? Rect{0, 0, options.windowWidth, options.windowHeight}
+                        : primaryMonitor(display_);
+  colormap_ = XCreateColormap(display_, root, visual->visual, AllocNone);
+  XSetWindowAttributes set = {};
+  set.colormap = colormap_;
+  set.background_pixel = BlackPixel(display_, screen);
+  set.border_pixel = 0;
+  set.event_mask = StructureNotifyMask | KeyPressMask | ButtonPressMask | PointerMotionMask;
+  window_ = XCreateWindow(display_, root, rect.x, rect.y, unsigned(rect.width),
+                          unsigned(rect.height), 0, visual->depth, InputOutput, visual->visual,
+                          CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &set);
+  ownWindow_ = true;
+  width_ = rect.width;
+  height_ = rect.height;
+
+  XStoreName(display_, window_, "Orbivane");
+  XClassHint hint = {const_cast<char*>("orbivane"), const_cast<char*>("Orbivane")};
+  XSetClassHint(display_, window_, &hint);
+  deleteWindow_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
+  XSetWMProtocols(display_, window_, &deleteWindow_, 1);
+  if (!options.windowed) {
+    const Atom state = XInternAtom(display_, "_NET_WM_STATE", False);
+    const Atom fullScreen = XInternAtom(display_, "_NET_WM_STATE_FULLSCREEN", False);
+    XChangeProperty(display_, window_, state, XA_ATOM, 32, PropModeReplace,
+                    reinterpret_cast<const unsigned char*>(&fullScreen), 1);
+    // No pointer over the flight, as on every screensaver.
+    const char empty[1] = {0};
+    const Pixmap pixmap = XCreateBitmapFromData(display_, window_, empty, 1, 1);
+    XColor black = {};
+    blankCursor_ = XCreatePixmapCursor(display_, pixmap, pixmap, &black, &black, 0, 0);
+    XFreePixmap(display_, pixmap);
+    XDefineCursor(display_, window_, blankCursor_);
+  }
+  const bool made = createContext(visual, error);
+  XFree(visual);
+  if (!made) return false;
+  XMapRaised(display_, window_);
+  waitUntilMapped();
+  if (!options.windowed) XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
+  return true;
+}
+
+bool X11Window::createContext(XVisualInfo* visual, std::string* error) {
+  int usesGl = 0;
+  if (!visual || glXGetConfig(display_, visual, GLX_USE_GL, &usesGl) != 0 || !usesGl) {
+    *error = "the window's visual does not support OpenGL";
+    return false;
+  }
+  context_ = glXCreateContext(display_, visual, nullptr, True);
+  if (!context_ || !glXMakeCurrent(display_, window_, context_)) {
+    *error = "cannot make an OpenGL context for the window";
+    return false;
+  }
+  return true;
+}
+
+// Waits for the map, a stop request, or a second, whichever comes first.
+void X11Window::waitUntilMapped() {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+  XEvent event;
+  while (!stopRequested && std::chrono::steady_clock::now() < deadline) {
+    if (XCheckTypedWindowEvent(display_, window_, MapNotify, &event)) return;
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+}
+
+void X11Window::close() {
+  if (!display_) return;
+  if (context_) {
+    glXMakeCurrent(display_, None, nullptr);
+    glXDestroyContext(display_, context_);
+  }
+  if (ownWindow_) {
+    XDestroyWindow(display_, window_);
+    if (blankCursor_) XFreeCursor(display_, blankCursor_);
+    if (colormap_) XFreeColormap(display_, colormap_);
+  } else if (window_) {
+    XSelectInput(display_, window_, NoEventMask);
+  }
+  XCloseDisplay(display_);
+  display_ = nullptr;
+  context_ = nullptr;
+  window_ = 0;
+}
+
+WindowEvents X11Window::pollEvents() {
+  WindowEvents events;
+  while (display_ && XPending(display_)) {
+    XEvent event;
+    XNextEvent(display_, &event);
+    switch (event.type) {
+      case ConfigureNotify:
+        if (event.xconfigure.window == window_ &&
+            (event.xconfigure.width != width_ || event.xconfigure.height != height_)) {
+          width_ = event.xconfigure.width;
+          height_ = event.xconfigure.height;
+          events.resized = true;
+        }
+        break;
+      case DestroyNotify:
+        if (event.xdestroywindow.window == window_) events.end = true;
+        break;
+      case ClientMessage:
+        if (Atom(event.xclient.data.l[0]) == deleteWindow_) events.end = true;
+        break;
+      default:
+        if (ownWindow_) noteInput(event, events);
+        break;
+    }
+  }
+  return events;
+}
+
+// In its own window the run ends like the Windows saver: a key, a button, or
+// with --mouse-exit the pointer moving away from where it was first seen.
+void X11Window::noteInput(const XEvent& event, WindowEvents& events) {
+  if (event.type == KeyPress || event.type == ButtonPress) events.end = true;
+  if (event.type != MotionNotify || !mouseExit_) return;
+  if (!pointerSeen_) {
+    pointerSeen_ = true;
+    pointerX_ = event.xmotion.x_root;
+    pointerY_ = event.xmotion.y_root;
+  } else if (std::hypot(event.xmotion.x_root - pointerX_, event.xmotion.y_root - pointerY_) >
+             kMouseExitPixels) {
+    events.end = true;
+  }
+}
+
+void X11Window::swapBuffers() {
+  if (display_) glXSwapBuffers(display_, window_);
+}
+
+void X11Window::setSwapInterval(int interval) {
+  using SwapIntervalExt = void (*)(Display*, GLXDrawable, int);
+  using SwapIntervalMesa = int (*)(unsigned);
+  const char* extensions = glXQueryExtensionsString(display_, DefaultScreen(display_));
+  if (extensions && std::strstr(extensions, "GLX_EXT_swap_control")) {
+    if (auto set = reinterpret_cast<SwapIntervalExt>(procAddress("glXSwapIntervalEXT")))
+      set(display_, window_, interval);
+  } else if (extensions && std::strstr(extensions, "GLX_MESA_swap_control")) {
+    if (auto set = reinterpret_cast<SwapIntervalMesa>(procAddress("glXSwapIntervalMESA")))
+      set(unsigned(interval));
+  }
+}
+
+void* X11Window::procAddress(const char* name) const {
+  return reinterpret_cast<void*>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
+}

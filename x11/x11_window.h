@@ -1,0 +1,59 @@
+#pragma once
+// x11_window.h -- the X display, the window drawn into and its GLX context
+
+#include <X11/Xlib.h>
+#include <GL/glx.h>
+
+#include <string>
+
+#include "x11/options.h"
+
+// What the events since the last look ask of the run.
+struct WindowEvents {
+  bool end = false;      // the window is gone, closed, or input ended the run
+  bool resized = false;  // width and height changed
+};
+
+class X11Window {
+ public:
+  X11Window() = default;
+  ~X11Window();
+  X11Window(const X11Window&) = delete;
+  X11Window& operator=(const X11Window&) = delete;
+
+  // Opens the display and the target window of the options with a current
+  // GLX context on it; false with a message in *error.
+  bool open(const X11Options& options, std::string* error);
+  void close();
+
+  // Handles every waiting event.
+  WindowEvents pollEvents();
+  void swapBuffers();
+  void setSwapInterval(int interval);
+  void* procAddress(const char* name) const;
+
+  int width() const { return width_; }
+  int height() const { return height_; }
+  Window window() const { return window_; }
+
+ private:
+  bool adoptWindow(Window window, std::string* error);
+  bool createOwnWindow(const X11Options& options, std::string* error);
+  bool createContext(XVisualInfo* visual, std::string* error);
+  void waitUntilMapped();
+  void noteInput(const XEvent& event, WindowEvents& events);
+
+  Display* display_ = nullptr;
+  Window window_ = 0;
+  bool ownWindow_ = false;
+  bool mouseExit_ = false;
+  GLXContext context_ = nullptr;
+  Colormap colormap_ = 0;
+  Cursor blankCursor_ = 0;
+  Atom deleteWindow_ = 0;
+  int width_ = 0;
+  int height_ = 0;
+  bool pointerSeen_ = false;
+  int pointerX_ = 0;
+  int pointerY_ = 0;
+};

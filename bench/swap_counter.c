@@ -1,4 +1,4 @@
-/* swap_counter.c -- an LD_PRELOAD counter of glXSwapBuffers for frame-rate benchmarks.
+/* swap_counter.c -- an LD_PRELOAD counter of buffer swaps (GLX and EGL) for frame-rate benchmarks.
  *
  * Counts the swaps of a program for SWAP_COUNTER_SECONDS (default 15) from
  * its first frame and then writes one line to SWAP_COUNTER_FILE:
@@ -12,7 +12,8 @@
 #include <stdlib.h>
 #include <time.h>
 
-typedef void (*SwapFn)(void* display, unsigned long drawable);
+typedef void (*GlxSwapFn)(void* display, unsigned long drawable);
+typedef unsigned (*EglSwapFn)(void* display, void* surface);
 typedef void (*FinishFn)(void);
 
 static double startSeconds, firstFrame = -1.0, window = 15.0;
@@ -50,10 +51,7 @@ void glFinish(void) {
   if (real) real();
 }
 
-void glXSwapBuffers(void* display, unsigned long drawable) {
-  static SwapFn real;
-  if (!real) real = (SwapFn)dlsym(RTLD_NEXT, "glXSwapBuffers");
-  if (real) real(display, drawable);
+static void countSwap(void) {
   const int loadingScreen = loadingFinishes && finishedSinceSwap;
   finishedSinceSwap = 0;
   if (loadingScreen || written) return;
@@ -64,4 +62,19 @@ void glXSwapBuffers(void* display, unsigned long drawable) {
     return;
   }
   ++swaps;
+}
+
+void glXSwapBuffers(void* display, unsigned long drawable) {
+  static GlxSwapFn real;
+  if (!real) real = (GlxSwapFn)dlsym(RTLD_NEXT, "glXSwapBuffers");
+  if (real) real(display, drawable);
+  countSwap();
+}
+
+unsigned eglSwapBuffers(void* display, void* surface) {
+  static EglSwapFn real;
+  if (!real) real = (EglSwapFn)dlsym(RTLD_NEXT, "eglSwapBuffers");
+  const unsigned swapped = real ? real(display, surface) : 0;
+  countSwap();
+  return swapped;
 }

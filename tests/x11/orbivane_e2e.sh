@@ -2,13 +2,15 @@
 # End-to-end tests of the Linux program on a virtual X display of their own,
 # driven as a host or a person would: a harness window, xdotool, signals,
 # screenshots of one window.
-#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR
+#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR]
 set -uo pipefail
 
 scenario=$1
 program=$(realpath "$2")
 harness=$(realpath "$3")
 data=$(realpath "$4")
+build=${5:-}
+source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 work=$(mktemp -d)
 pids=()
@@ -25,8 +27,9 @@ check() {  # check DESCRIPTION COMMAND...
   if "$@"; then echo "ok: $what"; else echo "FAILED: $what"; failures=$((failures + 1)); fi
 }
 
-# A display of its own, so that tests can run side by side.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# A display of its own, so that tests can run side by side; open to every
+# local user, for the daemon that runs as one.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$work/display" >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
@@ -61,7 +64,18 @@ new_window() {  # new_window W H: a host window; its id in $window
   window=$(cat "$work/window")
 }
 
-shot() { import -window "$1" "$work/shot.png" 2>/dev/null; }
+# The program's own window, once it is there.
+own_window() {
+  local id
+  for _ in $(seq 100); do
+    id=$(xdotool search --name '^Orbivane$' 2>/dev/null | head -n 1)
+    [ -n "$id" ] && { echo "$id"; return 0; }
+    sleep 0.1
+  done
+  echo none
+}
+
+shot() { [ "$1" != none ] && import -window "$1" "$work/shot.png" 2>/dev/null; }
 # The brightest channel value in a region (WxH+X+Y) of the last shot, 0-255.
 brightest() {
   convert "$work/shot.png" -crop "$1" +repage -colorspace gray -format '%[fx:int(maxima*255)]' info:
@@ -138,8 +152,7 @@ case $scenario in
     ;;
   own-window)
     start --windowed 400x300 --data "$data" --no-music
-    sleep 1
-    own=$(xdotool search --name '^Orbivane$' | head -n 1)
+    own=$(own_window)
     check "its own window shows the scene" shows_scene "$own"
     xdotool mousemove --window "$own" 100 100 sleep 0.3 mousemove --window "$own" 300 250
     sleep 1
@@ -147,14 +160,12 @@ case $scenario in
     xdotool key --window "$own" space
     check "a key ends it" ends_within 3
     start --windowed 400x300 --data "$data" --no-music
-    sleep 1
-    own=$(xdotool search --name '^Orbivane$' | head -n 1)
+    own=$(own_window)
     shows_scene "$own" >/dev/null
     xdotool mousemove --window "$own" 50 50 click 1
     check "a click ends it" ends_within 3
     start --data "$data" --no-music --mouse-exit
-    sleep 1
-    own=$(xdotool search --name '^Orbivane$' | head -n 1)
+    own=$(own_window)
     check "full screen, it covers the monitor" bash -c "xwininfo -id $own | grep -q 'Width: 1024'"
     shows_scene "$own" >/dev/null
     xdotool mousemove 500 400 sleep 0.3 mousemove 700 600
@@ -172,6 +183,107 @@ case $scenario in
     start --window-id "$window" --data "$work/empty"
     sleep 2
     check "an empty archive is named" grep -q "no data archive $work/empty/data.sdd" "$work/stderr"
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    ;;
+  music)
+    # A sound server of the test's own that plays into a null sink.
+    mkdir -p "$work/pulse"
+    export HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse PULSE_SERVER=unix:$work/pulse/socket
+    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+      -L "module-null-sink sink_name=orbivane_test" \
+      -L "module-native-protocol-unix socket=$work/pulse/socket auth-anonymous=1" \
+      >"$work/pulse.log" 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+    streams() { pactl list sink-inputs 2>/dev/null | grep -c 'application.name = "Orbivane"'; }
+    start --windowed 320x240 --data "$data" --volume 80
+    check "its own window shows the scene" shows_scene "$(own_window)"
+    check "the music plays as a stream of its own" [ "$(streams)" -eq 1 ]
+    timeout 1.5 parec --device=orbivane_test.monitor --raw --format=s16le --rate=44100 \
+      --channels=2 >"$work/heard.raw" 2>/dev/null
+    check "what reaches the sink is not silence" \
+      [ "$(tr -d '\000' <"$work/heard.raw" | wc -c)" -gt 10000 ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    check "and the stream with it" [ "$(streams)" -eq 0 ]
+    new_window 320 240
+    start --window-id "$window" --data "$data" --music
+    shows_scene "$window" >/dev/null
+    check "under a host it stays silent" [ "$(streams)" -eq 0 ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    export PULSE_SERVER=unix:$work/no-server
+    start --windowed 320x240 --data "$data"
+    check "without a sound server it still shows the scene" \
+      shows_scene "$(own_window)"
+    check "and ends on SIGTERM within 1 s" stops_on_term_within 1
+    ;;
+  daemon)
+    # The real screensaver daemon refuses to run effects as root: an ordinary
+    # user runs it, with a copy of the program and data it can read.
+    user=orbivane-test
+    if [ "$(id -u)" -ne 0 ] && ! id "$user" >/dev/null 2>&1; then
+      echo "daemon: needs root to make the user $user; skipped"
+      exit 77
+    fi
+    id "$user" >/dev/null 2>&1 || useradd -m "$user"
+    home=$(getent passwd "$user" | cut -d: -f6)
+    chmod 755 "$work"
+    cp "$program" "$work/orbivane"
+    cp "$data/data.sdd" "$work/data.sdd"
+    cat >"$home/.xscreensaver" <<CONFIG
+mode: one
+selected: 0
+lock: False
+fade: False
+unfade: False
+splash: False
+timeout: 0:30:00
+programs: GL: "Orbivane" $work/orbivane --root --data $work \\n
+CONFIG
+    chown "$user" "$home/.xscreensaver"
+    as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
+    effect() { pgrep -u "$user" -f "$work/orbivane --root" >/dev/null; }
+    mkdir "$work/log" && chown "$user" "$work/log"
+    as_user xscreensaver --no-splash --log "$work/log/daemon.log" >/dev/null 2>&1 &
+    pids+=($!)
+    for _ in $(seq 50); do as_user xscreensaver-command --version >/dev/null 2>&1 && break; sleep 0.2; done
+    as_user xscreensaver-command --activate >/dev/null
+    for _ in $(seq 100); do effect && break; sleep 0.1; done
+    check "activating the daemon starts the program" effect
+    check "the screen shows the scene" shows_scene root
+    as_user xscreensaver-command --deactivate >/dev/null
+    for _ in $(seq 30); do effect || break; sleep 0.1; done
+    check "deactivating ends it" bash -c "! pgrep -u $user -f '$work/orbivane --root'"
+    as_user xscreensaver-command --exit >/dev/null 2>&1
+    ;;
+  options)
+    for bad in "--speed 101" "-window-id zz" "--windowed 800" "--bogus"; do
+      "$program" $bad >/dev/null 2>"$work/stderr"
+      check "'$bad' exits with status 1" [ $? -eq 1 ]
+      check "and prints the usage on stderr" grep -q '^usage: orbivane' "$work/stderr"
+    done
+    check "--help prints the usage and the data search" \
+      bash -c "'$program' --help | grep -q 'without it: .*share/orbivane'"
+    check "--version prints the version" bash -c "'$program' -version | grep -qE '^orbivane [0-9]+\.[0-9]+\.[0-9]+$'"
+    ;;
+  install)
+    prefix=$work/prefix
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+    for file in libexec/xscreensaver/orbivane share/xscreensaver/config/orbivane.xml \
+                share/applications/screensavers/orbivane.desktop share/orbivane/data.sdd; do
+      check "installs $file" [ -s "$prefix/$file" ]
+    done
+    check "bin/orbivane runs the installed program" \
+      [ "$(readlink -f "$prefix/bin/orbivane")" = "$prefix/libexec/xscreensaver/orbivane" ]
+    check "the options file is valid for the settings dialog" \
+      xmllint --noout --dtdvalid "$source_dir/tests/x11/screensaver.dtd" \
+      "$prefix/share/xscreensaver/config/orbivane.xml"
+    desktop=$prefix/share/applications/screensavers/orbivane.desktop
+    check "the desktop entry runs it on the host's window" grep -q '^Exec=/.*/orbivane --root$' "$desktop"
+    check "as a screensaver" grep -qx 'Categories=Screensaver;' "$desktop"
+    program=$prefix/bin/orbivane
+    start --root
+    check "run from its prefix, it finds the prefix's data" shows_scene root
+    check "without a word on missing data" [ ! -s "$work/stderr" ]
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
     ;;
   *)

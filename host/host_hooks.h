@@ -2,9 +2,12 @@
 
 #include <cstdint>
 
-// What the portable core needs of its host. Each host (the Windows saver, the
-// headless renderer, the tests) fills in what it has; a null hook falls back
-// to the quiet behaviour of the helper below it.
+// host_hooks.h -- what the portable core needs of its host
+//
+// Each host (the Windows saver in app/, the Linux program in x11/, the
+// headless renderer in tools/render, the tests) fills in what it has; a null
+// hook falls back to the quiet behaviour of the helper below it. The hosts
+// drive the scene through render/session.h.
 struct LocalTime {
   int hours;    // 0-23
   int minutes;  // 0-59

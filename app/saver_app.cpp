@@ -1,5 +1,7 @@
 #include "app/saver_app.h"
 
+#include <cwchar>
+
 #include "app/config_dialog.h"
 #include "app/preview.h"
 #include "app/registry_settings.h"
@@ -25,8 +27,29 @@ bool startUp(SaverApp& app, const char* commandLine) {
   return true;
 }
 
+namespace {
+
+// The data folder is Path; without one (a copy run from where it was
+// unpacked) it is the folder that holds the running program.
+void enterDataFolder() {
+  if (settings.Path[0]) {
+    SetCurrentDirectoryA(settings.Path);
+    return;
+  }
+  wchar_t program[MAX_PATH];
+  const DWORD length = GetModuleFileNameW(nullptr, program, MAX_PATH);
+  if (length == 0 || length >= MAX_PATH) return;
+  wchar_t* slash = std::wcsrchr(program, L'\\');
+  if (!slash) return;
+  // A program in a drive's root keeps the backslash: "C:\", not "C:".
+  slash[slash == program + 2 ? 1 : 0] = L'\0';
+  SetCurrentDirectoryW(program);
+}
+
+}  // namespace
+
 void runMode(SaverApp& app) {
-  SetCurrentDirectoryA(settings.Path);
+  enterDataFolder();
   switch (app.runMode) {
     case RunMode::Saver:
     case RunMode::Test:

@@ -2,7 +2,9 @@
 # End-to-end tests of the Linux program on a virtual X display of their own,
 # driven as a host or a person would: a harness window, xdotool, signals,
 # screenshots of one window.
-#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR]
+#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR | DEB]
+# The install scenario installs BUILD_DIR into a prefix; deb-install
+# installs the Debian package DEB into this machine and removes it again.
 set -uo pipefail
 
 scenario=$1
@@ -10,6 +12,7 @@ program=$(realpath "$2")
 harness=$(realpath "$3")
 data=$(realpath "$4")
 build=${5:-}
+deb=${5:-}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 work=$(mktemp -d)
@@ -285,6 +288,31 @@ CONFIG
     check "run from its prefix, it finds the prefix's data" shows_scene root
     check "without a word on missing data" [ ! -s "$work/stderr" ]
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    ;;
+  deb-lint)
+    [ -f "$deb" ] || { echo "deb-lint: no package $deb (scripts/package makes it)"; exit 1; }
+    lintian --fail-on error "$deb" 2>/dev/null | tee "$work/lintian"
+    check "lintian finds no error in the package" [ "${PIPESTATUS[0]}" -eq 0 ]
+    check "nor a warning" bash -c "! grep -q '^W:' '$work/lintian'"
+    ;;
+  deb-install)
+    if [ "${ORBIVANE_SKIP_SYSTEM_INSTALL:-0}" = 1 ] || [ "$(id -u)" -ne 0 ]; then
+      echo "deb-install: skipped (ORBIVANE_SKIP_SYSTEM_INSTALL=1, or not root)"
+      exit 77
+    fi
+    [ -f "$deb" ] || { echo "deb-install: no package $deb (scripts/package makes it)"; exit 1; }
+    trap 'dpkg -r orbivane >/dev/null 2>&1; cleanup' EXIT
+    check "dpkg -i installs the package" dpkg -i "$deb"
+    dpkg -L orbivane >"$work/files"
+    program=/usr/libexec/xscreensaver/orbivane
+    start --root
+    check "the installed program shows the scene" shows_scene root
+    check "from the installed data, without a word" [ ! -s "$work/stderr" ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    check "the hosts find its options file" [ -s /usr/share/xscreensaver/config/orbivane.xml ]
+    check "dpkg -r removes it" dpkg -r orbivane
+    left=$(while read -r file; do [ -f "$file" ] || [ -L "$file" ] && echo "$file"; done <"$work/files")
+    check "and every file it installed" [ -z "$left" ]
     ;;
   *)
     echo "orbivane_e2e: unknown scenario $scenario" >&2

@@ -3,7 +3,9 @@
 #include <archive.h>
 #include <archive_entry.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <cstring>
 #include <fstream>
 #include <string>
 
@@ -12,6 +14,9 @@
 namespace {
 
 std::string archivePath = "data.sdd";
+bool archiveInMemory = false;
+const unsigned char* archiveBytes = nullptr;
+std::size_t archiveSize = 0;
 
 // Members larger than this are not data of ours.
 constexpr std::int64_t kMaxMemberSize = std::int64_t(1) << 30;
@@ -28,28 +33,53 @@ bool sameMemberName(const char* a, const char* b) {
   return *a == *b;
 }
 
+// The archive's bytes at any offset, from the file or from memory.
+class ArchiveBytes {
+ public:
+  ArchiveBytes() {
+    if (!archiveInMemory) file_.open(archivePath, std::ios::binary);
+  }
+
+  // Copies up to `count` bytes from `offset`; returns how many there were.
+  std::size_t readAt(std::int64_t offset, unsigned char* out, std::size_t count) {
+    if (offset < 0) return 0;
+    if (archiveInMemory) {
+      if (std::uint64_t(offset) >= archiveSize) return 0;
+      const std::size_t n = std::min(count, archiveSize - std::size_t(offset));
+      std::memcpy(out, archiveBytes + offset, n);
+      return n;
+    }
+    file_.clear();
+    file_.seekg(std::streamoff(offset));
+    file_.read(reinterpret_cast<char*>(out), std::streamsize(count));
+    return std::size_t(file_.gcount());
+  }
+
+ private:
+  std::ifstream file_;
+};
+
 // The reader does not check the CRC of stored members, so we do: from the
 // offset where the reader began the entry, walk the archive's blocks (the
 // signature is itself a 7-byte block) to the file block and take its CRC.
 bool storedCrcOfEntry(std::int64_t offset, std::uint32_t& crc) {
   constexpr unsigned char kFileBlock = 0x74, kEndBlock = 0x7B;
   constexpr unsigned kLongBlock = 0x8000;
-  std::ifstream file(archivePath, std::ios::binary);
-  for (int blocks = 0; file && blocks < 4096; ++blocks) {
+  ArchiveBytes archive;
+  for (int blocks = 0; blocks < 4096; ++blocks) {
     unsigned char head[20] = {};
-    file.seekg(std::streamoff(offset));
-    file.read(reinterpret_cast<char*>(head), sizeof head);
-    if (file.gcount() < 7) return false;
+    const std::size_t got = archive.readAt(offset, head, sizeof head);
+    if (got < 7) return false;
     const unsigned type = head[2], flags = head[3] | head[4] << 8, size = head[5] | head[6] << 8;
     if (type == kEndBlock || size < 7) return false;
     if (type == kFileBlock) {
-      if (file.gcount() < 20) return false;
+      if (got < 20) return false;
       crc = std::uint32_t(head[16]) | std::uint32_t(head[17]) << 8 |
             std::uint32_t(head[18]) << 16 | std::uint32_t(head[19]) << 24;
       return true;
     }
     std::int64_t added = 0;
-    if ((flags & kLongBlock) && file.gcount() >= 11)
+    if ((flags & kLongBlock) && got >= 11)
       added = std::int64_t(head[7]) | std::int64_t(head[8]) << 8 | std::int64_t(head[9]) << 16 |
               std::int64_t(head[10]) << 24;
     offset += size + added;
@@ -86,7 +116,16 @@ bool readWhole(archive* reader, std::int64_t expected, unsigned char*& data, std
 
 }  // namespace
 
-void setDataArchivePath(const char* path) { archivePath = path; }
+void setDataArchivePath(const char* path) {
+  archivePath = path;
+  archiveInMemory = false;
+}
+
+void setDataArchiveMemory(const unsigned char* bytes, std::size_t size) {
+  archiveInMemory = true;
+  archiveBytes = bytes;
+  archiveSize = bytes ? size : 0;
+}
 
 const char* dataArchivePath() { return archivePath.c_str(); }
 
@@ -97,7 +136,10 @@ bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size
   if (!reader) return false;
   archive_read_support_format_rar(reader);
   bool found = false;
-  if (archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024) == ARCHIVE_OK) {
+  const int opened = archiveInMemory
+                         ? archive_read_open_memory(reader, archiveBytes, archiveSize)
+                         : archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024);
+  if (opened == ARCHIVE_OK) {
     archive_entry* entry = nullptr;
     while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
       const char* entryName = archive_entry_pathname(entry);

@@ -104,3 +104,18 @@ TEST(Archive, LongMemberNamesDoNotOverflowTheName) {
   EXPECT_EQ(file.open(longName.c_str()), 0);
   EXPECT_EQ(std::string(file.name), longName.substr(0, 99));
 }
+
+TEST(Archive, ArchiveInMemoryIsReadLikeAFileAndChecked) {
+  const std::string previous = dataArchivePath();
+  std::vector<unsigned char> bytes =
+      buildRarArchive({textMember("A.TXT", "in memory"), textMember("b.txt", "kept")});
+  setDataArchiveMemory(bytes.data(), bytes.size());
+  DataFile file;
+  ASSERT_NE(file.open("a.txt"), 0);
+  EXPECT_EQ(contents(file), "in memory");
+  file.close();
+  bytes[std::string(bytes.begin(), bytes.end()).find("kept")] = 'K';
+  EXPECT_EQ(file.open("b.txt"), 0);
+  setDataArchivePath(previous.c_str());
+  EXPECT_STREQ(dataArchivePath(), previous.c_str());
+}

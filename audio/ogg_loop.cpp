@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "audio/vorbis_setup.h"
+
 namespace {
 
 using Memory = OggMemorySource;
@@ -49,7 +51,7 @@ OggLoop::~OggLoop() {
 
 bool OggLoop::open(const unsigned char* data, std::size_t size, unsigned outputRate) {
   close();
-  if (!data || size == 0 || outputRate == 0) return false;
+  if (!data || size == 0 || outputRate == 0 || !vorbisCodebooksUsable(data, size)) return false;
   memory_ = {data, size, 0};
   const ov_callbacks callbacks = {memoryRead, memorySeek, nullptr, memoryTell};
   if (ov_open_callbacks(&memory_, vorbis(file_), nullptr, 0, callbacks) != 0) return false;

@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "tests/audio/ogg_tone.h"
@@ -66,6 +69,45 @@ TEST(OggLoop, RejectsWhatIsNotAVorbisStream) {
   std::int16_t sample[2] = {1, 1};
   OggLoop closed;
   EXPECT_EQ(closed.read(sample, 1), 0u);
+}
+
+// The first codebook of a setup header begins byte-aligned: its sync "BCV",
+// 16 bits of dimension, 24 of entries, then the flags and the codeword
+// lengths, packed from the least significant bit.
+std::size_t firstCodebook(const std::vector<unsigned char>& setup) {
+  const std::string sync = "BCV";
+  return std::size_t(std::search(setup.begin(), setup.end(), sync.begin(), sync.end()) - setup.begin());
+}
+
+bool bitAt(const std::vector<unsigned char>& bytes, std::size_t bit) {
+  return (bytes[bit / 8] >> (bit % 8)) & 1;
+}
+
+// The decoder library takes books it cannot use and then divides by zero
+// while decoding: such streams never reach it.
+TEST(OggLoop, RefusesCodebooksTheDecoderCannotUse) {
+  const auto noDimension = [](std::vector<unsigned char>& setup) {
+    const std::size_t at = firstCodebook(setup);
+    setup[at + 3] = setup[at + 4] = 0;
+  };
+  // The first used entry's length changes by one: the lengths no longer
+  // make a complete prefix code.
+  const auto incompleteCode = [](std::vector<unsigned char>& setup) {
+    const std::size_t flags = (firstCodebook(setup) + 8) * 8;
+    ASSERT_FALSE(bitAt(setup, flags));  // not ordered
+    std::size_t length = flags + 2;
+    if (bitAt(setup, flags + 1)) {  // sparse: a used flag before each length
+      ASSERT_TRUE(bitAt(setup, length));
+      ++length;
+    }
+    setup[length / 8] ^= std::uint8_t(1u << (length % 8));
+  };
+  OggLoop loop;
+  for (const auto& edit : {std::function<void(std::vector<unsigned char>&)>(noDimension),
+                           std::function<void(std::vector<unsigned char>&)>(incompleteCode)}) {
+    const std::vector<unsigned char> ogg = encodeTone(44100, 2, 4410, 0.5f, edit);
+    EXPECT_FALSE(loop.open(ogg.data(), ogg.size(), 44100));
+  }
 }
 
 }  // namespace

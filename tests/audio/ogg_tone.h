@@ -4,10 +4,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
-// An Ogg Vorbis stream of a sine tone, encoded here.
-inline std::vector<unsigned char> encodeTone(int rate, int channels, int frames, float amplitude) {
+// An Ogg Vorbis stream of a sine tone, encoded here. `editSetup`, when
+// given, may change the setup header (the codebooks) before it is paged.
+inline std::vector<unsigned char> encodeTone(
+    int rate, int channels, int frames, float amplitude,
+    const std::function<void(std::vector<unsigned char>&)>& editSetup = {}) {
   std::vector<unsigned char> bytes;
   vorbis_info info;
   vorbis_info_init(&info);
@@ -32,6 +36,12 @@ inline std::vector<unsigned char> encodeTone(int rate, int channels, int frames,
   vorbis_analysis_headerout(&dsp, &comment, &header, &commentPacket, &codebooks);
   ogg_stream_packetin(&stream, &header);
   ogg_stream_packetin(&stream, &commentPacket);
+  std::vector<unsigned char> setup(codebooks.packet, codebooks.packet + codebooks.bytes);
+  if (editSetup) {
+    editSetup(setup);
+    codebooks.packet = setup.data();
+    codebooks.bytes = long(setup.size());
+  }
   ogg_stream_packetin(&stream, &codebooks);
   emit(true);
   for (int done = 0; done <= frames;) {

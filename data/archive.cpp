@@ -87,25 +87,30 @@ bool storedCrcOfEntry(std::int64_t offset, std::uint32_t& crc) {
   return false;
 }
 
+// The buffer grows with the bytes that arrive, never ahead of them: a
+// header may declare any size, and only the data can make it good.
 bool readWhole(archive* reader, std::int64_t expected, unsigned char*& data, std::uint32_t& size) {
   if (expected < 0 || expected > kMaxMemberSize) return false;
-  unsigned char* buffer = static_cast<unsigned char*>(std::malloc(expected > 0 ? expected : 1));
-  if (!buffer) return false;
-  std::int64_t filled = 0;
-  for (;;) {
-    // Reading on to the end of the entry is what makes the CRC check happen.
-    unsigned char scratch[1];
-    unsigned char* at = filled < expected ? buffer + filled : scratch;
-    const std::size_t room = filled < expected ? std::size_t(expected - filled) : sizeof scratch;
-    const la_ssize_t n = archive_read_data(reader, at, room);
-    if (n < 0 || (n > 0 && filled >= expected)) {
-      std::free(buffer);
-      return false;
+  unsigned char* buffer = nullptr;
+  std::int64_t capacity = 0, filled = 0;
+  unsigned char chunk[16 * 1024];
+  bool good = true;
+  // Reading on to the end of the entry is what makes the CRC check happen.
+  for (la_ssize_t n; good && (n = archive_read_data(reader, chunk, sizeof chunk)) != 0;) {
+    good = n > 0 && n <= expected - filled;
+    if (good && filled + n > capacity) {
+      capacity = std::min(expected, std::max(2 * capacity, filled + n));
+      auto* grown = static_cast<unsigned char*>(std::realloc(buffer, std::size_t(capacity)));
+      good = grown != nullptr;
+      if (grown) buffer = grown;
     }
-    if (n == 0) break;
-    filled += n;
+    if (good) {
+      std::memcpy(buffer + filled, chunk, std::size_t(n));
+      filled += n;
+    }
   }
-  if (filled != expected) {
+  if (good && !buffer) buffer = static_cast<unsigned char*>(std::malloc(1));  // an empty member
+  if (!good || !buffer || filled != expected) {
     std::free(buffer);
     return false;
   }

@@ -37,6 +37,7 @@ class OggLoop {
   int sourceChannels() const { return sourceChannels_; }
 
  private:
+  bool startDecoder();
   bool nextSourceFrame(float (&frame)[2]);
   bool refill();
 

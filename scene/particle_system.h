@@ -13,11 +13,11 @@ enum class ParticleMode { None = 0, Flash = 2, Line = 3, Circ = 4 };
 // direction, `rot`, lives in the base field yAxis.
 class ParticleSystem : public SceneObject {
  public:
-  // All systems alive together hold at most this many particles: a frame
-  // draws them in a few tens of milliseconds on a software renderer, and a
-  // "dens" line cannot make loading or drawing cost more than that. A
-  // density beyond what is left is cut to it.
-  static constexpr std::int32_t kMaxParticles = 10000;
+  // All systems alive together hold at most this many particles, so that no
+  // "dens" line makes loading or a frame cost more than drawing them: 3 ms
+  // as streams, 11 ms as bursts, 70 ms as a bolt on the software renderer
+  // (bench/particles_bench.cpp). A density beyond what is left is cut to it.
+  static constexpr std::int32_t kMaxParticles = 2000;
 
   std::vector<Vec3> positions;
   std::vector<Vec3> velocities;

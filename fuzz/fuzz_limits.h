@@ -7,5 +7,5 @@
 // drivers take, so the decoders meet the most work the saver can give them.
 constexpr std::uint32_t kFuzzMaxTextureSide = 16384;
 
-// Seconds of scene time one update advances the objects of a target.
+// The time one update advances the objects by: a frame at 60 frames a second.
 constexpr double kFuzzFrameSeconds = 1.0 / 60.0;

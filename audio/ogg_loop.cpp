@@ -2,6 +2,7 @@
 
 #include <vorbis/vorbisfile.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "audio/vorbis_setup.h"
@@ -24,6 +25,14 @@ std::size_t memoryRead(void* dest, std::size_t size, std::size_t count, void* so
 // Decoding errors in a row after which the stream counts as broken.
 constexpr int kMaxErrors = 64;
 
+// Sample rates above this are no sound card's: each output frame would
+// decode that many more frames of the stream.
+constexpr long kMaxSourceRate = 192000;
+
+// A pass through the stream shorter than this plays once: every loop opens
+// the decoder again, and a shorter one would do so hundreds of times a second.
+constexpr double kShortestLoopSeconds = 0.05;
+
 OggVorbis_File* vorbis(void* file) { return static_cast<OggVorbis_File*>(file); }
 
 }  // namespace
@@ -40,6 +49,7 @@ OggLoop::~OggLoop() {
 // opens it (that search leaks on a broken link), and looping opens it again.
 bool OggLoop::startDecoder() {
   memory_.position = 0;
+  passFrames_ = 0;
   const ov_callbacks callbacks = {memoryRead, nullptr, nullptr, nullptr};
   return ov_open_callbacks(&memory_, vorbis(file_), nullptr, 0, callbacks) == 0;
 }
@@ -50,7 +60,7 @@ bool OggLoop::open(const unsigned char* data, std::size_t size, unsigned outputR
   memory_ = {data, size, 0};
   if (!startDecoder()) return false;
   const vorbis_info* info = ov_info(vorbis(file_), -1);
-  if (!info || info->channels < 1 || info->rate < 1) {
+  if (!info || info->channels < 1 || info->rate < 1 || info->rate > kMaxSourceRate) {
     ov_clear(vorbis(file_));
     return false;
   }
@@ -79,7 +89,7 @@ void OggLoop::setVolume(std::uint32_t percent) {
 }
 
 bool OggLoop::refill() {
-  bool restarted = false;
+  const long shortestLoop = std::max(1L, long(sourceRate_ * kShortestLoopSeconds));
   for (int errors = 0; errors < kMaxErrors;) {
     int section = 0;
     const long got = ov_read_float(vorbis(file_), &chunk_, 4096, &section);
@@ -89,15 +99,15 @@ bool OggLoop::refill() {
       if (!info || info->channels != sourceChannels_) return false;
       chunkFrames_ = got;
       chunkPosition_ = 0;
+      passFrames_ += got;
       return true;
     }
     if (got == 0) {
-      // The end: play again from the start, unless the start is the end.
-      if (restarted) return false;
+      // The end: play again from the start, unless the pass was too short.
+      if (passFrames_ < shortestLoop) return false;
       ov_clear(vorbis(file_));
       open_ = startDecoder();
       if (!open_) return false;
-      restarted = true;
       continue;
     }
     ++errors;  // a hole or a bad packet: decoding goes on after it

@@ -86,28 +86,52 @@ bool bitAt(const std::vector<unsigned char>& bytes, std::size_t bit) {
 // The decoder library takes books it cannot use and then divides by zero
 // while decoding: such streams never reach it.
 TEST(OggLoop, RefusesCodebooksTheDecoderCannotUse) {
-  const auto noDimension = [](std::vector<unsigned char>& setup) {
-    const std::size_t at = firstCodebook(setup);
-    setup[at + 3] = setup[at + 4] = 0;
+  const HeaderEdit noDimension = [](VorbisHeader header, std::vector<unsigned char>& bytes) {
+    if (header != VorbisHeader::kSetup) return;
+    const std::size_t at = firstCodebook(bytes);
+    bytes[at + 3] = bytes[at + 4] = 0;
   };
   // The first used entry's length changes by one: the lengths no longer
   // make a complete prefix code.
-  const auto incompleteCode = [](std::vector<unsigned char>& setup) {
-    const std::size_t flags = (firstCodebook(setup) + 8) * 8;
-    ASSERT_FALSE(bitAt(setup, flags));  // not ordered
+  const HeaderEdit incompleteCode = [](VorbisHeader header, std::vector<unsigned char>& bytes) {
+    if (header != VorbisHeader::kSetup) return;
+    const std::size_t flags = (firstCodebook(bytes) + 8) * 8;
+    ASSERT_FALSE(bitAt(bytes, flags));  // not ordered
     std::size_t length = flags + 2;
-    if (bitAt(setup, flags + 1)) {  // sparse: a used flag before each length
-      ASSERT_TRUE(bitAt(setup, length));
+    if (bitAt(bytes, flags + 1)) {  // sparse: a used flag before each length
+      ASSERT_TRUE(bitAt(bytes, length));
       ++length;
     }
-    setup[length / 8] ^= std::uint8_t(1u << (length % 8));
+    bytes[length / 8] ^= std::uint8_t(1u << (length % 8));
   };
   OggLoop loop;
-  for (const auto& edit : {std::function<void(std::vector<unsigned char>&)>(noDimension),
-                           std::function<void(std::vector<unsigned char>&)>(incompleteCode)}) {
+  for (const HeaderEdit& edit : {noDimension, incompleteCode}) {
     const std::vector<unsigned char> ogg = encodeTone(44100, 2, 4410, 0.5f, edit);
     EXPECT_FALSE(loop.open(ogg.data(), ogg.size(), 44100));
   }
+}
+
+// Work per second of sound grows with the source rate and with the number
+// of loops: a rate no sound card plays is refused, a blip is not looped.
+TEST(OggLoop, RefusesRatesBeyond192KilohertzAndPlaysBlipsOnce) {
+  const auto rate = [](std::uint32_t hertz) {
+    return [hertz](VorbisHeader header, std::vector<unsigned char>& bytes) {
+      if (header != VorbisHeader::kIdentification) return;
+      // The rate follows the type, "vorbis", the version and the channels.
+      for (int i = 0; i < 4; ++i) bytes[12 + i] = std::uint8_t(hertz >> (8 * i));
+    };
+  };
+  OggLoop loop;
+  std::vector<unsigned char> ogg = encodeTone(44100, 1, 4410, 0.5f, rate(192000));
+  EXPECT_TRUE(loop.open(ogg.data(), ogg.size(), 44100));
+  ogg = encodeTone(44100, 1, 4410, 0.5f, rate(16000000));
+  EXPECT_FALSE(loop.open(ogg.data(), ogg.size(), 44100));
+
+  ogg = encodeTone(44100, 1, 1000, 0.5f);  // 23 ms
+  ASSERT_TRUE(loop.open(ogg.data(), ogg.size(), 44100));
+  std::vector<std::int16_t> out(2 * 44100);
+  EXPECT_LT(loop.read(out.data(), 44100), 2000u);
+  EXPECT_FALSE(loop.isOpen());
 }
 
 }  // namespace

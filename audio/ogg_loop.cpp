@@ -2,8 +2,10 @@
 
 #include <vorbis/vorbisfile.h>
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
+
+#include "audio/vorbis_setup.h"
 
 namespace {
 
@@ -20,21 +22,16 @@ std::size_t memoryRead(void* dest, std::size_t size, std::size_t count, void* so
   return items;
 }
 
-int memorySeek(void* source, ogg_int64_t offset, int origin) {
-  auto* memory = static_cast<Memory*>(source);
-  ogg_int64_t base = 0;
-  if (origin == SEEK_CUR) base = ogg_int64_t(memory->position);
-  if (origin == SEEK_END) base = ogg_int64_t(memory->size);
-  const ogg_int64_t target = base + offset;
-  if (target < 0 || target > ogg_int64_t(memory->size)) return -1;
-  memory->position = std::size_t(target);
-  return 0;
-}
-
-long memoryTell(void* source) { return long(static_cast<Memory*>(source)->position); }
-
 // Decoding errors in a row after which the stream counts as broken.
 constexpr int kMaxErrors = 64;
+
+// Sample rates above this are no sound card's: each output frame would
+// decode that many more frames of the stream.
+constexpr long kMaxSourceRate = 192000;
+
+// A pass through the stream shorter than this plays once: every loop opens
+// the decoder again, and a shorter one would do so hundreds of times a second.
+constexpr double kShortestLoopSeconds = 0.05;
 
 OggVorbis_File* vorbis(void* file) { return static_cast<OggVorbis_File*>(file); }
 
@@ -47,14 +44,23 @@ OggLoop::~OggLoop() {
   delete vorbis(file_);
 }
 
+// The stream is read front to back, as from a pipe: without a seek the
+// library does not look through the whole stream for chained links when it
+// opens it (that search leaks on a broken link), and looping opens it again.
+bool OggLoop::startDecoder() {
+  memory_.position = 0;
+  passFrames_ = 0;
+  const ov_callbacks callbacks = {memoryRead, nullptr, nullptr, nullptr};
+  return ov_open_callbacks(&memory_, vorbis(file_), nullptr, 0, callbacks) == 0;
+}
+
 bool OggLoop::open(const unsigned char* data, std::size_t size, unsigned outputRate) {
   close();
-  if (!data || size == 0 || outputRate == 0) return false;
+  if (!data || size == 0 || outputRate == 0 || !vorbisCodebooksUsable(data, size)) return false;
   memory_ = {data, size, 0};
-  const ov_callbacks callbacks = {memoryRead, memorySeek, nullptr, memoryTell};
-  if (ov_open_callbacks(&memory_, vorbis(file_), nullptr, 0, callbacks) != 0) return false;
+  if (!startDecoder()) return false;
   const vorbis_info* info = ov_info(vorbis(file_), -1);
-  if (!info || info->channels < 1 || info->rate < 1) {
+  if (!info || info->channels < 1 || info->rate < 1 || info->rate > kMaxSourceRate) {
     ov_clear(vorbis(file_));
     return false;
   }
@@ -83,7 +89,7 @@ void OggLoop::setVolume(std::uint32_t percent) {
 }
 
 bool OggLoop::refill() {
-  bool restarted = false;
+  const long shortestLoop = std::max(1L, long(sourceRate_ * kShortestLoopSeconds));
   for (int errors = 0; errors < kMaxErrors;) {
     int section = 0;
     const long got = ov_read_float(vorbis(file_), &chunk_, 4096, &section);
@@ -93,12 +99,15 @@ bool OggLoop::refill() {
       if (!info || info->channels != sourceChannels_) return false;
       chunkFrames_ = got;
       chunkPosition_ = 0;
+      passFrames_ += got;
       return true;
     }
     if (got == 0) {
-      // The end: play again from the start, unless the start is the end.
-      if (restarted || ov_pcm_seek(vorbis(file_), 0) != 0) return false;
-      restarted = true;
+      // The end: play again from the start, unless the pass was too short.
+      if (passFrames_ < shortestLoop) return false;
+      ov_clear(vorbis(file_));
+      open_ = startDecoder();
+      if (!open_) return false;
       continue;
     }
     ++errors;  // a hole or a bad packet: decoding goes on after it

@@ -12,7 +12,8 @@ struct OggMemorySource {
 
 // Decodes an Ogg Vorbis stream held in memory into interleaved 16-bit stereo
 // at a fixed output rate (resampled linearly, mono doubled, channels past
-// the second dropped), starting again from the beginning when it ends.
+// the second dropped), starting again from the beginning when it ends; a
+// stream of less than 50 ms plays once.
 class OggLoop {
  public:
   OggLoop();
@@ -21,7 +22,7 @@ class OggLoop {
   OggLoop& operator=(const OggLoop&) = delete;
 
   // The buffer must outlive the loop. False for anything that is not a
-  // playable Vorbis stream.
+  // playable Vorbis stream, and for sample rates above 192 kHz.
   bool open(const unsigned char* data, std::size_t size, unsigned outputRate);
   void close();
   bool isOpen() const { return open_; }
@@ -37,6 +38,7 @@ class OggLoop {
   int sourceChannels() const { return sourceChannels_; }
 
  private:
+  bool startDecoder();
   bool nextSourceFrame(float (&frame)[2]);
   bool refill();
 
@@ -52,5 +54,6 @@ class OggLoop {
   float** chunk_ = nullptr;  // decoder's buffer, one array per channel
   long chunkFrames_ = 0;
   long chunkPosition_ = 0;
+  long passFrames_ = 0;  // decoded since the stream last started
   float gain_ = 1.0f;
 };

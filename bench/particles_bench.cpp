@@ -2,6 +2,8 @@
 // 2000 particles in each mode, drawn on a headless context.
 #include <benchmark/benchmark.h>
 
+#include <memory>
+
 #include "bench/bench_context.h"
 #include "camera/camera_director.h"
 #include "math/random.h"
@@ -12,23 +14,23 @@ namespace {
 
 constexpr int kParticles = 2000;
 
-ParticleSystem makeSystem(ParticleMode mode) {
+std::unique_ptr<ParticleSystem> makeSystem(ParticleMode mode) {
   seedRandom(1);
-  ParticleSystem system;
-  system.mode = mode;
-  system.size = 300;
-  system.point1 = Vec3(0, 0, -20000);
-  system.setDensity(kParticles);
-  system.update(0.02);  // past the first emission, burst or tick
+  auto system = std::make_unique<ParticleSystem>();
+  system->mode = mode;
+  system->size = 300;
+  system->point1 = Vec3(0, 0, -20000);
+  system->setDensity(kParticles);
+  system->update(0.02);  // past the first emission, burst or tick
   return system;
 }
 
 void BM_ParticleUpdate(benchmark::State& state) {
-  ParticleSystem system = makeSystem(ParticleMode(state.range(0)));
+  const std::unique_ptr<ParticleSystem> system = makeSystem(ParticleMode(state.range(0)));
   for (auto _ : state) {
     // A Circ burst or a new bolt every few frames is part of the cost.
-    system.update(0.016);
-    benchmark::DoNotOptimize(system.positions.data());
+    system->update(0.016);
+    benchmark::DoNotOptimize(system->positions.data());
   }
   state.SetItemsProcessed(std::int64_t(state.iterations()) * kParticles);
 }
@@ -36,7 +38,7 @@ void BM_ParticleUpdate(benchmark::State& state) {
 void BM_ParticleDraw(benchmark::State& state) {
   makeBenchContextCurrent();
   glViewport(0, 0, 640, 480);
-  ParticleSystem system = makeSystem(ParticleMode(state.range(0)));
+  const std::unique_ptr<ParticleSystem> system = makeSystem(ParticleMode(state.range(0)));
   CameraDirector camera;
   glMatrixMode(GL_PROJECTION);
   glLoadIdentity();
@@ -45,7 +47,7 @@ void BM_ParticleDraw(benchmark::State& state) {
   glLoadIdentity();
   glEnable(GL_BLEND);
   for (auto _ : state) {
-    system.draw(camera);
+    system->draw(camera);
     glFinish();
   }
   state.SetItemsProcessed(std::int64_t(state.iterations()) * kParticles);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -7,6 +8,10 @@
 // current directory unless a host points elsewhere.
 void setDataArchivePath(const char* path);
 const char* dataArchivePath();
+
+// Reads the archive from `size` bytes in memory instead, which must stay
+// there while members are extracted; setDataArchivePath goes back to a file.
+void setDataArchiveMemory(const unsigned char* bytes, std::size_t size);
 
 // Extracts the first member whose name matches without regard to case, "\"
 // and "/" counting as equal, into a new malloc'ed buffer. Fails (no buffer,

@@ -51,15 +51,35 @@ void skipInputData(j_decompress_ptr cinfo, long count) {
   src->bytes_in_buffer -= std::size_t(count);
 }
 
+// A Huffman-coded scan spends at least one bit on every 8 x 8 block, so
+// each byte of a member holds at most 8 blocks of 64 pixels. A header that
+// declares more is a lie that would cost time and memory to decode.
+constexpr std::uint64_t kMaxPixelsPerByte = 8 * 64;
+
+// The smallest of the decoder's scales 1, 1/2, 1/4 and 1/8 at which both
+// sides fit `maxSide`; 0 when none does.
+unsigned scaleDenominator(std::uint32_t width, std::uint32_t height, std::uint32_t maxSide) {
+  for (unsigned denominator = 1; denominator <= 8; denominator *= 2)
+    if ((width + denominator - 1) / denominator <= maxSide &&
+        (height + denominator - 1) / denominator <= maxSide)
+      return denominator;
+  return 0;
+}
+
 // Everything that may end in a fatal error; kept apart so that the jump
 // back lands in a frame that holds nothing to clean up.
 bool decompress(jpeg_decompress_struct& cinfo, QuietErrors& errors, jpeg_source_mgr& source,
-                DecodedImage& image) {
+                std::size_t size, std::uint32_t maxSide, DecodedImage& image) {
   if (setjmp(errors.escape)) return false;
   jpeg_create_decompress(&cinfo);  // clears everything but the error manager
   cinfo.src = &source;
   if (jpeg_read_header(&cinfo, TRUE) != JPEG_HEADER_OK) return false;
-  if (std::uint64_t(cinfo.image_width) * cinfo.image_height > kMaxImagePixels) return false;
+  const std::uint64_t pixels = std::uint64_t(cinfo.image_width) * cinfo.image_height;
+  if (pixels > kMaxImagePixels || pixels > kMaxPixelsPerByte * size) return false;
+  const unsigned denominator = scaleDenominator(cinfo.image_width, cinfo.image_height, maxSide);
+  if (denominator == 0) return false;
+  cinfo.scale_num = 1;
+  cinfo.scale_denom = denominator;
   jpeg_start_decompress(&cinfo);
 
   const std::uint32_t width = cinfo.output_width, height = cinfo.output_height;
@@ -96,7 +116,8 @@ void cmykToRgb(DecodedImage& image) {
 
 }  // namespace
 
-bool decodeJpegMemory(const unsigned char* data, std::size_t size, DecodedImage& image) {
+bool decodeJpegMemory(const unsigned char* data, std::size_t size, DecodedImage& image,
+                      std::uint32_t maxSide) {
   image = DecodedImage();
   jpeg_decompress_struct cinfo{};
   QuietErrors errors{};
@@ -113,13 +134,13 @@ bool decodeJpegMemory(const unsigned char* data, std::size_t size, DecodedImage&
   source.resync_to_restart = jpeg_resync_to_restart;
   source.term_source = termSource;
 
-  const bool decoded = decompress(cinfo, errors, source, image);
+  const bool decoded = decompress(cinfo, errors, source, data ? size : 0, maxSide, image);
   jpeg_destroy_decompress(&cinfo);
   if (!decoded) image = DecodedImage();
   return decoded;
 }
 
-bool decodeJpeg(const char* path, DecodedImage& image) {
+bool decodeJpeg(const char* path, DecodedImage& image, std::uint32_t maxSide) {
   DataFile file;
   if (!file.open(path)) {
     const std::string text = std::string("ARCH:Can't load JPG file: ") + path;
@@ -127,12 +148,12 @@ bool decodeJpeg(const char* path, DecodedImage& image) {
     image = DecodedImage();
     return false;
   }
-  return decodeJpegMemory(file.data, file.size, image);
+  return decodeJpegMemory(file.data, file.size, image, maxSide);
 }
 
 std::uint32_t loadJpegTexture(const char* path) {
   DecodedImage image;
-  if (!decodeJpeg(path, image)) return 0;
+  if (!decodeJpeg(path, image, maxTextureSide())) return 0;
   if (image.components == 4) cmykToRgb(image);
   GLenum format;
   if (image.components == 3)

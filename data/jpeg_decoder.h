@@ -16,11 +16,16 @@ struct DecodedImage {
 
 // Decodes the archive member `path`. A missing member shows the message
 // "ARCH:Can't load JPG file: <path>"; a broken image fails silently.
-bool decodeJpeg(const char* path, DecodedImage& image);
+// Pictures with a side longer than `maxSide` are decoded at a half, a
+// quarter or an eighth of their size, the first that fits; larger ones fail.
+bool decodeJpeg(const char* path, DecodedImage& image, std::uint32_t maxSide);
 
 // Decodes a JPEG held in memory; never reads outside [data, data + size).
-// Truncated data decodes as far as it goes. False on a fatal error.
-bool decodeJpegMemory(const unsigned char* data, std::size_t size, DecodedImage& image);
+// Truncated data decodes as far as it goes. False on a fatal error, and for
+// a header that declares more pixels than `size` bytes can hold.
+bool decodeJpegMemory(const unsigned char* data, std::size_t size, DecodedImage& image,
+                      std::uint32_t maxSide);
 
-// Decodes and uploads the image as a mipmapped RGB texture; 0 on failure.
+// Decodes, within the context's largest texture, and uploads the image as a
+// mipmapped RGB texture; 0 on failure.
 std::uint32_t loadJpegTexture(const char* path);

@@ -25,6 +25,12 @@ int componentsOf(GLenum format) {
 
 }  // namespace
 
+std::uint32_t maxTextureSide() {
+  GLint side = 0;
+  glGetIntegerv(GL_MAX_TEXTURE_SIZE, &side);
+  return side > 64 ? std::uint32_t(side) : 64;
+}
+
 std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GLenum format,
                                      const unsigned char* pixels) {
   if (width <= 0 || height <= 0 || !pixels) return 0;

@@ -8,6 +8,11 @@
 // allocated: a few header bytes must not make us ask for gigabytes.
 constexpr std::uint64_t kMaxImagePixels = std::uint64_t(1) << 26;  // 8192 x 8192
 
+// The longest side of a texture the current context takes
+// (GL_MAX_TEXTURE_SIZE; OpenGL promises at least 64). Decoders fit images
+// to it before they decode them whole.
+std::uint32_t maxTextureSide();
+
 // Makes a new 2D texture with a full mipmap chain from tightly packed rows
 // (unpack alignment 1), filtered trilinear when minified and linear when
 // magnified, and leaves it bound. Returns 0, making no texture, when the

@@ -169,10 +169,15 @@ bool decodeTgaRle(unsigned char* dest, unsigned width, unsigned height, int dept
   return true;
 }
 
-bool decodeTga(const char* path, TgaImage& image) {
+bool decodeTga(const char* path, TgaImage& image, std::uint32_t maxSide) {
   image = TgaImage();
   DataFile file;
-  if (!file.open(path) || !readHeader(file, image)) return false;
+  return file.open(path) && decodeTgaFile(file, image, maxSide);
+}
+
+bool decodeTgaFile(DataFile& file, TgaImage& image, std::uint32_t maxSide) {
+  image = TgaImage();
+  if (!readHeader(file, image)) return false;
   file.seek(image.idLength, 1);
 
   const std::uint8_t type = image.imageType;
@@ -198,7 +203,8 @@ bool decodeTga(const char* path, TgaImage& image) {
   }
   const std::uint64_t count = std::uint64_t(image.width) * image.height;
   // A run-length packet of two bytes yields at most 128 pixels.
-  if (count == 0 || count > kMaxImagePixels || count > std::uint64_t(remaining(file)) * 128)
+  if (count == 0 || count > kMaxImagePixels || count > std::uint64_t(remaining(file)) * 128 ||
+      image.width > maxSide || image.height > maxSide)
     return false;
   if (!decodePixels(file, image)) {
     image.pixels.clear();
@@ -209,7 +215,7 @@ bool decodeTga(const char* path, TgaImage& image) {
 
 std::uint32_t loadTgaTexture(const char* path) {
   TgaImage image;
-  if (!decodeTga(path, image)) return 0;
+  if (!decodeTga(path, image, maxTextureSide())) return 0;
   GLenum format = GL_RGBA;
   if (image.pixelDepth == 24) {
     // OpenGL 1.1 takes no blue-green-red rows: turn them to red, green, blue.

@@ -27,10 +27,13 @@ struct TgaImage {
 };
 
 // Decodes the archive member `path` (image types 1, 2, 3, 9, 10, 11). False
-// for a missing member, a type, colour map or depth it does not take, or
-// data that ends before the image; an unsupported depth also shows
-// "Unsupported image depth.".
-bool decodeTga(const char* path, TgaImage& image);
+// for a missing member, a type, colour map or depth it does not take, a
+// side longer than `maxSide`, or data that ends before the image; an
+// unsupported depth also shows "Unsupported image depth.".
+bool decodeTga(const char* path, TgaImage& image, std::uint32_t maxSide);
+
+// The same for a file already in memory, read from its current position.
+bool decodeTgaFile(DataFile& file, TgaImage& image, std::uint32_t maxSide);
 
 // Run-length decoding of width x height pixels of `depth` bits into `dest`,
 // which holds width x height x (depth / 8) bytes (x 3 for depth 16, whose
@@ -38,5 +41,6 @@ bool decodeTga(const char* path, TgaImage& image);
 // cut there. False when the data ends first.
 bool decodeTgaRle(unsigned char* dest, unsigned width, unsigned height, int depth, DataFile& file);
 
-// Decodes and uploads the image as a mipmapped RGBA texture; 0 on failure.
+// Decodes, within the context's largest texture, and uploads the image as a
+// mipmapped texture; 0 on failure.
 std::uint32_t loadTgaTexture(const char* path);

@@ -13,6 +13,8 @@
 
 namespace {
 
+std::int32_t particlesHeld = 0;  // by all systems alive
+
 // "dens N": false when there is no number. Out-of-range values saturate
 // instead of overflowing.
 bool readCount(const char* line, std::int32_t& out) {
@@ -59,6 +61,10 @@ void drawParticle(const Vec3& at, double angle, const Vec3& normal, float alpha,
 void parseParticleSystem(SceneList& list) {
   ParticleSystem* system = new ParticleSystem;
   BlockReader block(objectFileReader);
+  // The particles are made once, for the last "dens" line, when the block
+  // ends: a block of many such lines costs no more than one.
+  std::int32_t density = 0;
+  bool hasDensity = false;
   if (block.findBegin()) {
     while (block.next()) {
       const char* line = block.line();
@@ -72,27 +78,36 @@ void parseParticleSystem(SceneList& list) {
       if (hasKeyword(line, "circ")) system->mode = ParticleMode::Circ;
       if (hasKeyword(line, "flash")) system->mode = ParticleMode::Flash;
       if (hasKeyword(line, "time")) readFloat(line, "time %f", system->period);
-      std::int32_t n;
-      if (hasKeyword(line, "dens") && readCount(line, n)) system->setDensity(n);
+      if (hasKeyword(line, "dens") && readCount(line, density)) {
+        hasDensity = true;
+        system->timer = 0;
+        system->period = 0;
+      }
       if (hasKeyword(line, "point1")) readVector(line, "point1 V(%f %f %f)", system->point1);
       if (hasKeyword(line, "point2")) readVector(line, "point2 V(%f %f %f)", system->point2);
       if (hasKeyword(line, "rot")) readVector(line, "rot V(%f %f %f)", system->yAxis);
     }
   }
+  if (hasDensity) system->setDensity(density);
   list.push_back(system);
 }
 
 ParticleSystem::ParticleSystem() : spin(rand01() * 360.0f) { position = Vec3(0, 0, 0); }
 
+ParticleSystem::~ParticleSystem() { particlesHeld -= count; }
+
+std::int32_t ParticleSystem::particlesInUse() { return particlesHeld; }
+
 void ParticleSystem::setDensity(std::int32_t n) {
-  count = n < 0 ? 0 : n;
+  particlesHeld -= count;
+  const std::int32_t left = kMaxParticles - particlesHeld;
+  count = n < 0 ? 0 : n > left ? left : n;
+  particlesHeld += count;
   positions.assign(count, Vec3(0, 0, 0));
   velocities.assign(count, Vec3(0, 0, -1000));
   accelerations.assign(count, Vec3(0, 0, 0));
   ages.assign(count, 0.0f);
   lifetimes.assign(count, 0.0f);
-  timer = 0;
-  period = 0;
   for (std::int32_t i = 0; i < count; ++i) {
     positions[i] = position + randomUnitVector() * 250.0f;
     ages[i] = rand01() * 25.0f;

@@ -13,8 +13,11 @@ enum class ParticleMode { None = 0, Flash = 2, Line = 3, Circ = 4 };
 // direction, `rot`, lives in the base field yAxis.
 class ParticleSystem : public SceneObject {
  public:
-  // More particles than this are not drawn in real time; "dens" is cut to it.
-  static constexpr std::int32_t kMaxParticles = 100000;
+  // All systems alive together hold at most this many particles, so that no
+  // "dens" line makes loading or a frame cost more than drawing them: 3 ms
+  // as streams, 11 ms as bursts, 70 ms as a bolt on the software renderer
+  // (bench/particles_bench.cpp). A density beyond what is left is cut to it.
+  static constexpr std::int32_t kMaxParticles = 2000;
 
   std::vector<Vec3> positions;
   std::vector<Vec3> velocities;
@@ -32,10 +35,17 @@ class ParticleSystem : public SceneObject {
   Vec3 point2{0, 0, 0};       // read, not used
 
   ParticleSystem();
+  ~ParticleSystem() override;
+  ParticleSystem(const ParticleSystem&) = delete;
+  ParticleSystem& operator=(const ParticleSystem&) = delete;
 
-  // Allocates the particle arrays and seeds them around `position`. A
-  // negative count is rejected (no particles).
+  // Allocates the particle arrays and seeds them around `position`, within
+  // what the other systems leave of kMaxParticles. A negative count is
+  // rejected (no particles).
   void setDensity(std::int32_t n);
+
+  // Particles held by all systems alive.
+  static std::int32_t particlesInUse();
 
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;

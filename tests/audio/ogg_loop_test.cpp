@@ -2,8 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "tests/audio/ogg_tone.h"
@@ -66,6 +69,69 @@ TEST(OggLoop, RejectsWhatIsNotAVorbisStream) {
   std::int16_t sample[2] = {1, 1};
   OggLoop closed;
   EXPECT_EQ(closed.read(sample, 1), 0u);
+}
+
+// The first codebook of a setup header begins byte-aligned: its sync "BCV",
+// 16 bits of dimension, 24 of entries, then the flags and the codeword
+// lengths, packed from the least significant bit.
+std::size_t firstCodebook(const std::vector<unsigned char>& setup) {
+  const std::string sync = "BCV";
+  return std::size_t(std::search(setup.begin(), setup.end(), sync.begin(), sync.end()) - setup.begin());
+}
+
+bool bitAt(const std::vector<unsigned char>& bytes, std::size_t bit) {
+  return (bytes[bit / 8] >> (bit % 8)) & 1;
+}
+
+// The decoder library takes books it cannot use and then divides by zero
+// while decoding: such streams never reach it.
+TEST(OggLoop, RefusesCodebooksTheDecoderCannotUse) {
+  const HeaderEdit noDimension = [](VorbisHeader header, std::vector<unsigned char>& bytes) {
+    if (header != VorbisHeader::kSetup) return;
+    const std::size_t at = firstCodebook(bytes);
+    bytes[at + 3] = bytes[at + 4] = 0;
+  };
+  // The first used entry's length changes by one: the lengths no longer
+  // make a complete prefix code.
+  const HeaderEdit incompleteCode = [](VorbisHeader header, std::vector<unsigned char>& bytes) {
+    if (header != VorbisHeader::kSetup) return;
+    const std::size_t flags = (firstCodebook(bytes) + 8) * 8;
+    ASSERT_FALSE(bitAt(bytes, flags));  // not ordered
+    std::size_t length = flags + 2;
+    if (bitAt(bytes, flags + 1)) {  // sparse: a used flag before each length
+      ASSERT_TRUE(bitAt(bytes, length));
+      ++length;
+    }
+    bytes[length / 8] ^= std::uint8_t(1u << (length % 8));
+  };
+  OggLoop loop;
+  for (const HeaderEdit& edit : {noDimension, incompleteCode}) {
+    const std::vector<unsigned char> ogg = encodeTone(44100, 2, 4410, 0.5f, edit);
+    EXPECT_FALSE(loop.open(ogg.data(), ogg.size(), 44100));
+  }
+}
+
+// Work per second of sound grows with the source rate and with the number
+// of loops: a rate no sound card plays is refused, a blip is not looped.
+TEST(OggLoop, RefusesRatesBeyond192KilohertzAndPlaysBlipsOnce) {
+  const auto rate = [](std::uint32_t hertz) {
+    return [hertz](VorbisHeader header, std::vector<unsigned char>& bytes) {
+      if (header != VorbisHeader::kIdentification) return;
+      // The rate follows the type, "vorbis", the version and the channels.
+      for (int i = 0; i < 4; ++i) bytes[12 + i] = std::uint8_t(hertz >> (8 * i));
+    };
+  };
+  OggLoop loop;
+  std::vector<unsigned char> ogg = encodeTone(44100, 1, 4410, 0.5f, rate(192000));
+  EXPECT_TRUE(loop.open(ogg.data(), ogg.size(), 44100));
+  ogg = encodeTone(44100, 1, 4410, 0.5f, rate(16000000));
+  EXPECT_FALSE(loop.open(ogg.data(), ogg.size(), 44100));
+
+  ogg = encodeTone(44100, 1, 1000, 0.5f);  // 23 ms
+  ASSERT_TRUE(loop.open(ogg.data(), ogg.size(), 44100));
+  std::vector<std::int16_t> out(2 * 44100);
+  EXPECT_LT(loop.read(out.data(), 44100), 2000u);
+  EXPECT_FALSE(loop.isOpen());
 }
 
 }  // namespace

@@ -4,10 +4,17 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
-// An Ogg Vorbis stream of a sine tone, encoded here.
-inline std::vector<unsigned char> encodeTone(int rate, int channels, int frames, float amplitude) {
+// The three header packets of a Vorbis stream, in order.
+enum class VorbisHeader { kIdentification, kComment, kSetup };
+using HeaderEdit = std::function<void(VorbisHeader, std::vector<unsigned char>&)>;
+
+// An Ogg Vorbis stream of a sine tone, encoded here. `editHeader`, when
+// given, may change each header packet before it is paged.
+inline std::vector<unsigned char> encodeTone(int rate, int channels, int frames, float amplitude,
+                                             const HeaderEdit& editHeader = {}) {
   std::vector<unsigned char> bytes;
   vorbis_info info;
   vorbis_info_init(&info);
@@ -28,11 +35,18 @@ inline std::vector<unsigned char> encodeTone(int rate, int channels, int frames,
       bytes.insert(bytes.end(), page.body, page.body + page.body_len);
     }
   };
-  ogg_packet header, commentPacket, codebooks;
-  vorbis_analysis_headerout(&dsp, &comment, &header, &commentPacket, &codebooks);
-  ogg_stream_packetin(&stream, &header);
-  ogg_stream_packetin(&stream, &commentPacket);
-  ogg_stream_packetin(&stream, &codebooks);
+  ogg_packet headers[3];
+  vorbis_analysis_headerout(&dsp, &comment, &headers[0], &headers[1], &headers[2]);
+  std::vector<unsigned char> edited[3];
+  for (int i = 0; i < 3; ++i) {
+    if (editHeader) {
+      edited[i].assign(headers[i].packet, headers[i].packet + headers[i].bytes);
+      editHeader(VorbisHeader(i), edited[i]);
+      headers[i].packet = edited[i].data();
+      headers[i].bytes = long(edited[i].size());
+    }
+    ogg_stream_packetin(&stream, &headers[i]);
+  }
   emit(true);
   for (int done = 0; done <= frames;) {
     const int count = done == frames ? 0 : std::min(1024, frames - done);

@@ -8,6 +8,7 @@
 
 #include "content/generate.h"
 #include "data/jpeg_decoder.h"
+#include "data/texture_upload.h"
 #include "data/texture_catalogue.h"
 #include "data/world.h"
 #include "render/frame.h"
@@ -81,7 +82,7 @@ void expectPowerOfTwoPictures() {
       height = m.bytes[14] | m.bytes[15] << 8;
     } else {
       DecodedImage image;
-      ASSERT_TRUE(decodeJpegMemory(m.bytes.data(), m.bytes.size(), image)) << m.name;
+      ASSERT_TRUE(decodeJpegMemory(m.bytes.data(), m.bytes.size(), image, maxTextureSide())) << m.name;
       width = image.width;
       height = image.height;
     }

@@ -20,7 +20,7 @@ Image topRedBottomBlue(int w, int h) {
 TEST(ImageFiles, TgaStoresTheBottomRowFirstWithAlpha) {
   ArchiveFixture archive({{"textures\\t.tga", encodeTga(topRedBottomBlue(8, 4))}});
   TgaImage tga;
-  ASSERT_TRUE(decodeTga("textures\\t.tga", tga));
+  ASSERT_TRUE(decodeTga("textures\\t.tga", tga, 8));
   ASSERT_EQ(tga.width, 8);
   ASSERT_EQ(tga.height, 4);
   ASSERT_EQ(tga.pixelDepth, 32);
@@ -38,7 +38,7 @@ TEST(ImageFiles, TgaStoresTheBottomRowFirstWithAlpha) {
 TEST(ImageFiles, JpegDecodesUprightInTrueColours) {
   const std::vector<unsigned char> jpeg = encodeJpeg(topRedBottomBlue(32, 32), 90);
   DecodedImage image;
-  ASSERT_TRUE(decodeJpegMemory(jpeg.data(), jpeg.size(), image));
+  ASSERT_TRUE(decodeJpegMemory(jpeg.data(), jpeg.size(), image, 32));
   ASSERT_EQ(image.width, 32u);
   ASSERT_EQ(image.components, 3);
   // Rows come bottom-up: row 0 is the blue bottom, the last row the red top.

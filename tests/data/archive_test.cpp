@@ -4,6 +4,7 @@
 #include <string>
 
 #include "data/archive.h"
+#include "data/crc32.h"
 #include "data/data_file.h"
 #include "tests/support/temp_dir.h"
 
@@ -103,4 +104,41 @@ TEST(Archive, LongMemberNamesDoNotOverflowTheName) {
   const std::string longName(300, 'n');
   EXPECT_EQ(file.open(longName.c_str()), 0);
   EXPECT_EQ(std::string(file.name), longName.substr(0, 99));
+}
+
+TEST(Archive, ArchiveInMemoryIsReadLikeAFileAndChecked) {
+  const std::string previous = dataArchivePath();
+  std::vector<unsigned char> bytes =
+      buildRarArchive({textMember("A.TXT", "in memory"), textMember("b.txt", "kept")});
+  setDataArchiveMemory(bytes.data(), bytes.size());
+  DataFile file;
+  ASSERT_NE(file.open("a.txt"), 0);
+  EXPECT_EQ(contents(file), "in memory");
+  file.close();
+  bytes[std::string(bytes.begin(), bytes.end()).find("kept")] = 'K';
+  EXPECT_EQ(file.open("b.txt"), 0);
+  setDataArchivePath(previous.c_str());
+  EXPECT_STREQ(dataArchivePath(), previous.c_str());
+}
+
+TEST(Archive, BlockReachingPastTheEndOfTheArchiveRefusesTheArchive) {
+  // The reader would reserve what a header declares; no member is served
+  // from an archive that lies about its sizes.
+  std::vector<unsigned char> bytes =
+      buildRarArchive({textMember("a.txt", "first"), textMember("b.txt", "second")});
+  const std::size_t name = std::string(bytes.begin(), bytes.end()).find("b.txt");
+  ASSERT_NE(name, std::string::npos);
+  const std::size_t header = name - 32;  // 7 bytes of block head, 25 of file fields
+  bytes[header + 10] = 0x7F;             // packed size 2 GB and more
+  const std::size_t headerSize = bytes[header + 5] | bytes[header + 6] << 8;
+  const std::uint32_t crc = crc32(&bytes[header + 2], headerSize - 2);
+  bytes[header] = std::uint8_t(crc);
+  bytes[header + 1] = std::uint8_t(crc >> 8);
+
+  const std::string previous = dataArchivePath();
+  setDataArchiveMemory(bytes.data(), bytes.size());
+  DataFile file;
+  EXPECT_EQ(file.open("a.txt"), 0);
+  EXPECT_EQ(file.open("b.txt"), 0);
+  setDataArchivePath(previous.c_str());
 }

@@ -56,10 +56,10 @@ inline Bytes tgaFile(const TgaHeader& h, const Bytes& body) {
   return out;
 }
 
-// A baseline JPEG of the given rows (top first): 1 (grey), 3 (RGB) or
-// 4 (CMYK) components a pixel.
+// A baseline (or progressive) JPEG of the given rows (top first): 1
+// (grey), 3 (RGB) or 4 (CMYK) components a pixel.
 inline Bytes jpegFile(int width, int height, int components, const Bytes& pixels,
-                      int quality = 95) {
+                      int quality = 95, bool progressive = false) {
   jpeg_compress_struct cinfo{};
   jpeg_error_mgr errors{};
   cinfo.err = jpeg_std_error(&errors);
@@ -73,6 +73,7 @@ inline Bytes jpegFile(int width, int height, int components, const Bytes& pixels
   cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&cinfo);
   jpeg_set_quality(&cinfo, quality, TRUE);
+  if (progressive) jpeg_simple_progression(&cinfo);
   jpeg_start_compress(&cinfo, TRUE);
   const std::size_t stride = std::size_t(width) * std::size_t(components);
   while (cinfo.next_scanline < cinfo.image_height) {

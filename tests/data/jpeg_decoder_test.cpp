@@ -10,6 +10,8 @@
 
 namespace {
 
+constexpr std::uint32_t kAnySide = 8192;  // no test picture comes near it
+
 // A 4 x 2 picture: the top row white, the bottom row black.
 Bytes whiteOverBlack() {
   Bytes pixels = filled(4, 1, {255, 255, 255});
@@ -22,7 +24,7 @@ Bytes whiteOverBlack() {
 bool decodeCopy(const Bytes& bytes, DecodedImage& image) {
   unsigned char* exact = new unsigned char[bytes.size() ? bytes.size() : 1];
   std::copy(bytes.begin(), bytes.end(), exact);
-  const bool ok = decodeJpegMemory(exact, bytes.size(), image);
+  const bool ok = decodeJpegMemory(exact, bytes.size(), image, kAnySide);
   delete[] exact;
   return ok;
 }
@@ -32,7 +34,7 @@ bool decodeCopy(const Bytes& bytes, DecodedImage& image) {
 TEST(JpegDecoder, RowsComeBottomUpWithAStrideOfWidthTimesComponents) {
   ArchiveFixture archive({{"textures\\a.jpg", jpegFile(4, 2, 3, whiteOverBlack(), 100)}});
   DecodedImage image;
-  ASSERT_TRUE(decodeJpeg("textures\\a.jpg", image));
+  ASSERT_TRUE(decodeJpeg("textures\\a.jpg", image, kAnySide));
   EXPECT_EQ(image.width, 4u);
   EXPECT_EQ(image.height, 2u);
   EXPECT_EQ(image.components, 3);
@@ -60,7 +62,7 @@ TEST(JpegDecoder, MissingMemberShowsItsMessage) {
   ArchiveFixture archive({textMember("texture.txt", "END_TEXT\n")});
   HostLog log;
   DecodedImage image;
-  EXPECT_FALSE(decodeJpeg("textures\\gone.jpg", image));
+  EXPECT_FALSE(decodeJpeg("textures\\gone.jpg", image, kAnySide));
   ASSERT_EQ(log.messages.size(), 1u);
   EXPECT_EQ(log.messages[0].text, "ARCH:Can't load JPG file: textures\\gone.jpg");
   EXPECT_EQ(log.messages[0].caption, "Error");
@@ -105,4 +107,34 @@ TEST(JpegDecoder, TruncatedScanDataDecodesAsFarAsItGoes) {
           << keep;
     }
   }
+}
+
+TEST(JpegDecoder, LargePicturesDecodeAtTheFirstScaleThatFitsTheSideLimit) {
+  const Bytes jpeg = jpegFile(64, 24, 3, filled(64, 24, {200, 40, 40}));
+  DecodedImage image;
+  ASSERT_TRUE(decodeCopy(jpeg, image));
+  EXPECT_EQ(image.width, 64u);
+  const struct {
+    std::uint32_t side, width, height;
+  } fits[] = {{64, 64, 24}, {63, 32, 12}, {32, 32, 12}, {17, 16, 6}, {9, 8, 3}, {8, 8, 3}};
+  for (const auto& fit : fits) {
+    ASSERT_TRUE(decodeJpegMemory(jpeg.data(), jpeg.size(), image, fit.side)) << fit.side;
+    EXPECT_EQ(image.width, fit.width) << fit.side;
+    EXPECT_EQ(image.height, fit.height) << fit.side;
+    EXPECT_EQ(image.pixels.size(), std::size_t(image.stride) * image.height);
+    EXPECT_NEAR(image.pixels[0], 200, 16);
+  }
+  EXPECT_FALSE(decodeJpegMemory(jpeg.data(), jpeg.size(), image, 7));  // 8 at an eighth
+  EXPECT_TRUE(image.pixels.empty());
+}
+
+TEST(JpegDecoder, HeaderDeclaringMorePixelsThanItsBytesCanHoldIsRefused) {
+  // 512 x 512 pixels need 4096 blocks, at least 512 bytes of scan data.
+  const Bytes flat = jpegFile(512, 512, 1, filled(512, 512, {90}), 50);
+  DecodedImage image;
+  ASSERT_TRUE(decodeCopy(flat, image));
+  const Bytes header(flat.begin(), flat.begin() + 400);
+  ASSERT_LT(header.size() * 512, 512u * 512u);
+  EXPECT_FALSE(decodeCopy(header, image));
+  EXPECT_TRUE(image.pixels.empty());
 }

@@ -9,10 +9,11 @@
 namespace {
 
 constexpr const char* kPath = "textures\\t.tga";
+constexpr std::uint32_t kAnySide = 8192;  // no test picture comes near it
 
 bool decode(const Bytes& file, TgaImage& image) {
   ArchiveFixture archive({{kPath, file}});
-  return decodeTga(kPath, image);
+  return decodeTga(kPath, image, kAnySide);
 }
 
 TgaHeader header(unsigned type, unsigned width, unsigned height, unsigned depth) {
@@ -141,7 +142,7 @@ TEST(TgaDecoder, RefusedTypesAndMapsFailWithoutAMessage) {
   EXPECT_FALSE(decode(tgaFile(mapped, {0, 0, 0, 0, 0}), image));
   EXPECT_TRUE(log.messages.empty());
 
-  EXPECT_FALSE(decodeTga("textures\\absent.tga", image));
+  EXPECT_FALSE(decodeTga("textures\\absent.tga", image, kAnySide));
   EXPECT_TRUE(log.messages.empty());
 }
 
@@ -188,6 +189,14 @@ TEST(TgaDecoder, ShortOrLyingFilesFail) {
   // The largest sizes the header can state, with a few bytes behind them.
   EXPECT_FALSE(decode(tgaFile(header(2, 65535, 65535, 32), {1, 2, 3, 4}), image));
   EXPECT_FALSE(decode(tgaFile(header(10, 65535, 65535, 32), {0xFF, 1, 2, 3, 4}), image));
+}
+
+TEST(TgaDecoder, SidesLongerThanTheLimitAreRefusedBeforeDecoding) {
+  ArchiveFixture archive({{kPath, tgaFile(header(2, 8, 2, 24), Bytes(48, 7))}});
+  TgaImage image;
+  EXPECT_TRUE(decodeTga(kPath, image, 8));
+  EXPECT_FALSE(decodeTga(kPath, image, 7));
+  EXPECT_TRUE(image.pixels.empty());
 }
 
 TEST(TgaDecoder, ZeroSizesGiveNoImage) {

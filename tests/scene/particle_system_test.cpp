@@ -43,8 +43,35 @@ TEST_F(ParticleSystemTest, DensityLineAllocatesResetsTheTimeAndRejectsBadCounts)
   ParticleSystem* missing = parse("begin\ndens\ncirc\nend\n");
   EXPECT_EQ(missing->count, 0);
   missing->update(0.5);
+}
 
-  EXPECT_EQ(parse("begin\ndens 99999999999999\nend\n")->count, ParticleSystem::kMaxParticles);
+TEST_F(ParticleSystemTest, AllSystemsTogetherHoldAtMostTheBudget) {
+  const std::int32_t before = ParticleSystem::particlesInUse();
+  ParticleSystem* greedy = parse("begin\ndens 99999999999999\nend\n");
+  EXPECT_EQ(greedy->count, ParticleSystem::kMaxParticles - before);
+  ParticleSystem* starved = parse("begin\ncirc\ndens 10\nend\n");
+  EXPECT_EQ(starved->count, 0);
+  EXPECT_TRUE(starved->positions.empty());
+  starved->update(5.0);  // a burst of nothing
+
+  delete greedy;
+  objects.list.erase(objects.list.begin() + long(objects.list.size()) - 2);
+  EXPECT_EQ(ParticleSystem::particlesInUse(), before);
+  EXPECT_EQ(parse("begin\ndens 10\nend\n")->count, 10);
+}
+
+TEST_F(ParticleSystemTest, ManyDensityLinesSeedParticlesOnceForTheLast) {
+  seedRandom(9);
+  rand01();  // the constructor's spin
+  for (int i = 0; i < 2; ++i) {
+    randomUnitVector();
+    rand01();
+  }
+  const float next = rand01();
+  seedRandom(9);
+  ParticleSystem* system = parse("begin\ndens 5000\ndens 5000\ndens 2\nend\n");
+  EXPECT_EQ(system->count, 2);
+  EXPECT_FLOAT_EQ(rand01(), next);
 }
 
 TEST_F(ParticleSystemTest, SeedsParticlesAroundThePositionInDrawOrder) {

@@ -39,7 +39,7 @@ std::vector<std::string> generateContent(const std::string& dir, std::string& er
   const struct {
     const char* member;
     Mesh mesh;
-  } meshes[] = {{"meshes\\sphere.dat", makeSphere(32, 16, false)},
+  } meshes[] = {{"meshes\\sphere.dat", makeSphere(24, 12, false)},
                 {"meshes\\env.dat", makeSphere(32, 16, true)},
                 {"meshes\\station.dat", makeStation()},
                 {"meshes\\rock.dat", makeRock(5)}};

@@ -35,10 +35,10 @@ awk 'BEGIN { print "The sky shell alone." }
      /^sphere/ && !done { on = 1 }
      on { print }
      on && /^end/ { on = 0; done = 1 }
-     END { print "ENDWORLD" }' "$root/content/sky.txt" > "$members/sky.txt"
+     END { print "ENDWORLD" }' "$members/sky.txt" > "$work/sky.txt"
 # The sun's flare: sprite and lens elements at size 0, the rings stay.
-sed -e 's/^size .*/size 0/' -e 's/^\tsize .*/\tsize 0/' \
-  "$root/content/sunflare.txt" > "$members/sunflare.txt"
+sed -e 's/^size .*/size 0/' -e 's/^\tsize .*/\tsize 0/' "$members/sunflare.txt" > "$work/sunflare.txt"
+mv "$work/sky.txt" "$work/sunflare.txt" "$members/"
 printf 'No world objects.\nENDWORLD\n' > "$members/system.txt"
 "$sddpack" create "$work/floor/data.sdd" "$members" > /dev/null
 

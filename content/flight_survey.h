@@ -3,7 +3,6 @@
 // How the camera's flight meets a scene's spheres: how close it comes to
 // each, and how often a solid body fills a good part of the picture.
 #include <cstdint>
-#include <string>
 #include <vector>
 
 #include "math/vec3.h"

@@ -209,7 +209,7 @@ Mesh makeStation() {
   station.append(dockB);
   // Two habitat rings, each with four spokes.
   for (float z : {-150.0f, 150.0f}) {
-    Mesh ring = makeTorus(420, 36, 48, 8);
+    Mesh ring = makeTorus(420, 36, 32, 6);
     placeMesh(ring, Vec3(0, 0, 1), Vec3(0, 0, z));
     station.append(ring);
     for (int k = 0; k < 4; ++k) {

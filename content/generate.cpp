@@ -39,10 +39,11 @@ std::vector<std::string> generateContent(const std::string& dir, std::string& er
   const struct {
     const char* member;
     Mesh mesh;
-  } meshes[] = {{"meshes\\sphere.dat", makeSphere(32, 16, false)},
+  } meshes[] = {{"meshes\\sphere.dat", makeSphere(24, 12, false)},
                 {"meshes\\env.dat", makeSphere(32, 16, true)},
                 {"meshes\\station.dat", makeStation()},
-                {"meshes\\rock.dat", makeRock(5)}};
+                {"meshes\\rock.dat", makeRock(5)},
+                {"meshes\\ball.dat", makeSphere(12, 8, false)}};
   for (const auto& m : meshes)
     if (!writeMember(dir, m.member, encodeMesh(m.mesh), written, error)) return {};
   const std::vector<unsigned char> music = encodeVorbis(composeMusic(kMusicSeconds), 44100);

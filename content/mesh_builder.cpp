@@ -209,7 +209,7 @@ Mesh makeStation() {
   station.append(dockB);
   // Two habitat rings, each with four spokes.
   for (float z : {-150.0f, 150.0f}) {
-    Mesh ring = makeTorus(420, 36, 64, 12);
+    Mesh ring = makeTorus(420, 36, 32, 6);
     placeMesh(ring, Vec3(0, 0, 1), Vec3(0, 0, z));
     station.append(ring);
     for (int k = 0; k < 4; ++k) {
@@ -239,7 +239,7 @@ Mesh makeStation() {
 }
 
 Mesh makeRock(std::uint32_t seed) {
-  Mesh rock = makeSphere(24, 14, false);
+  Mesh rock = makeSphere(12, 8, false);
   for (Vec3& p : rock.vertices) {
     const float bump = 1 + 0.35f * fbm3(p.x * 1.3f, p.y * 1.3f, p.z * 1.3f, 4, 0.5f, seed);
     p = Vec3(p.x * bump * 1.3f, p.y * bump * 0.9f, p.z * bump * 0.8f);

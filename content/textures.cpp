@@ -61,6 +61,15 @@ Colour giant(const Vec3& d) {
   return mix(c, rgb(0.6f, 0.35f, 0.2f), fine * 0.3f);
 }
 
+// A pale ice giant: soft cyan bands under a faint haze.
+Colour azure(const Vec3& d) {
+  const float turbulence = fbm3(d.x * 2.5f, d.y * 2.5f, d.z * 2.5f, 5, 0.5f, 141);
+  const float band = std::sin(d.z * 9 + turbulence * 1.4f) * 0.5f + 0.5f;
+  const float streaks = std::sin(d.z * 31 + turbulence * 4) * 0.5f + 0.5f;
+  const Colour c = mix(rgb(0.22f, 0.5f, 0.68f), rgb(0.62f, 0.86f, 0.93f), band);
+  return mix(c, rgb(0.85f, 0.95f, 1), streaks * 0.15f);
+}
+
 Colour ice(const Vec3& d) {
   const float n = fbm3(d.x * 3, d.y * 3, d.z * 3, 6, 0.5f, 51);
   const float cracks = ridged3(d.x * 5, d.y * 5, d.z * 5, 4, 52);
@@ -88,11 +97,6 @@ Colour sun(const Vec3& d) {
   const float cells = ridged3(d.x * 16, d.y * 16, d.z * 16, 2, 62);
   const float t = clamp01(0.55f + 0.35f * n + 0.25f * cells);
   return mix(rgb(0.9f, 0.35f, 0.05f), rgb(1, 0.95f, 0.6f), t);
-}
-
-Colour corona(const Vec3& d) {
-  const float n = ridged3(d.x * 5, d.y * 5, d.z * 5, 4, 71);
-  return rgb(1, 0.6f, 0.25f) * (0.15f + 0.45f * n * n);
 }
 
 Colour atmosphere(const Vec3& d) {
@@ -214,10 +218,21 @@ Image cometTail(int size) {
   return image;
 }
 
-// A wide soft glow with faint rays, for the sun's flare.
+// A soft glow with faint rays, for the sun's flare. The glow fills the
+// sprite to its edge: a sprite costs its whole area, seen or not.
 float flareProfile(float r, float a) {
   const float rays = 0.5f + 0.5f * std::cos(a * 12) * std::cos(a * 5);
-  return std::exp(-r * 5) + 0.25f * std::pow(1 - r, 3.0f) * rays + 0.3f * std::pow(1 - r, 8.0f);
+  const float g = 0.6f * r;
+  const float glow = std::exp(-g * 5) + 0.25f * std::pow(1 - g, 3.0f) * rays + 0.3f * std::pow(1 - g, 8.0f);
+  return glow * smoothstep(1.0f, 0.8f, r);
+}
+
+// A lens ghost ring: thin and faint, brighter on one side, so that it turns
+// with the sun's place on the screen instead of standing as a full circle.
+float lensRingProfile(float r, float a) {
+  const float ring = std::exp(-std::pow((r - 0.82f) * 16, 2.0f));
+  const float arc = 0.35f + 0.65f * std::pow(0.5f + 0.5f * std::sin(a), 2.0f);
+  return 0.22f * ring * arc + 0.025f * smoothstep(0.85f, 0.6f, r);
 }
 
 Image loadingSign(int size, bool title) {
@@ -258,10 +273,10 @@ std::vector<Picture> makePictures() {
   add("textures\\storm.tga", paintSphere(256, 128, storms()));
   add("textures\\giant.jpg", paintSphere(512, 256, giant));
   add("textures\\ice.jpg", paintSphere(512, 256, ice));
+  add("textures\\azure.jpg", paintSphere(512, 256, azure));
   add("textures\\desert.jpg", paintSphere(512, 256, desert));
   add("textures\\lava.jpg", paintSphere(512, 256, lava));
   add("textures\\sun.jpg", paintSphere(512, 256, sun));
-  add("textures\\corona.jpg", paintSphere(256, 128, corona));
   add("textures\\atmo.jpg", paintSphere(64, 32, atmosphere));
   add("textures\\haze.jpg", paintSphere(64, 32, dustHaze));
   add("textures\\sky.jpg", starSky(2048, 1024));
@@ -274,11 +289,9 @@ std::vector<Picture> makePictures() {
       }, rgb(0.6f, 0.35f, 0.9f)));
   add("textures\\flare.tga", paintSprite(256, flareProfile, rgb(1, 0.95f, 0.85f)));
   add("textures\\lens.tga", paintSprite(64, [](float r, float) {
-        return smoothstep(1.0f, 0.9f, r) * (0.25f + 0.45f * r * r);
+        return smoothstep(1.0f, 0.9f, r) * (0.18f + 0.4f * r * r);
       }, rgb(1, 1, 1)));
-  add("textures\\lensring.tga", paintSprite(128, [](float r, float) {
-        return 0.45f * std::exp(-std::pow((r - 0.78f) * 9, 2.0f));
-      }, rgb(1, 1, 1)));
+  add("textures\\lensring.tga", paintSprite(128, lensRingProfile, rgb(1, 1, 1)));
   add("textures\\spark.tga", paintSprite(64, [](float r, float) { return std::exp(-r * 6); },
                                          rgb(1, 0.8f, 0.6f)));
   add("textures\\bolt.tga", paintSprite(64, [](float r, float) { return std::exp(-r * 4); },

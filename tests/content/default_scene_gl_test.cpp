@@ -6,6 +6,7 @@
 #include <iterator>
 #include <sstream>
 
+#include "content/flight_survey.h"
 #include "content/generate.h"
 #include "data/jpeg_decoder.h"
 #include "data/texture_upload.h"
@@ -179,6 +180,22 @@ TEST_F(DefaultSceneGl, FirstSecondShowsTheSunOnADarkSky) {
     }
   EXPECT_LT(sum / (kGlTestWidth * kGlTestHeight * 3), 90);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// The camera keeps clear of every sphere, shells included, wherever a moon's
+// circle takes it: over 40 flights of 20 minutes, never nearer than 1.3
+// radii to a centre.
+TEST_F(DefaultSceneGl, FlightsNeverEnterABody) {
+  ArchiveFixture archive(defaultMembers());
+  start();
+  ASSERT_NE(currentWorld, nullptr);
+  const std::vector<Sphere*> bodies = surveyedSpheres(currentWorld->objects);
+  ASSERT_GE(bodies.size(), 20u);
+  for (std::uint32_t seed = 1; seed <= 40; ++seed) {
+    const FlightSurvey survey = surveyFlight(bodies, flyCamera(seed, 0.05, 24000), 0.05, 20);
+    for (std::size_t b = 0; b < bodies.size(); ++b)
+      EXPECT_GT(survey.closestRadii[b], 1.3) << bodies[b]->name << ", seed " << seed;
+  }
 }
 
 }  // namespace

@@ -16,6 +16,7 @@
 #include "data/archive.h"
 #include "data/environment.h"
 #include "data/world.h"
+#include "render/session.h"
 #include "scene/sphere.h"
 #include "tools/egl/egl_context.h"
 
@@ -41,20 +42,6 @@ bool readFlight(const std::string& path, std::vector<CameraPose>& flight) {
     flight.push_back(pose);
   }
   return !flight.empty();
-}
-
-void releaseObjects() {
-  for (World* world : worlds) {
-    for (SceneObject* object : world->objects) delete object;
-    delete world;
-  }
-  for (Environment* environment : environments) {
-    for (SceneObject* object : environment->firstPass) delete object;
-    for (SceneObject* object : environment->postPass) delete object;
-    delete environment;
-  }
-  worlds.clear();
-  environments.clear();
 }
 
 int fail(const char* message) {
@@ -89,7 +76,7 @@ int main(int argc, char** argv) {
   loadWorlds(worlds, environments, "worlds.txt");
   const World* world = findWorld(worlds, "world");
   if (!world) {
-    releaseObjects();
+    endScene();
     return fail(("no world \"world\" in " + archive).c_str());
   }
   const std::vector<Sphere*> bodies = surveyedSpheres(world->objects);
@@ -99,7 +86,7 @@ int main(int argc, char** argv) {
   for (std::size_t f = 0; f < flights.size(); ++f) {
     if (!readFlight(dumps[f], flights[f])) {
       std::fprintf(stderr, "flight_report: %s is not a camera dump\n", dumps[f].c_str());
-      releaseObjects();
+      endScene();
       return 1;
     }
   }
@@ -135,6 +122,6 @@ int main(int argc, char** argv) {
   for (std::size_t b = 0; b < bodies.size(); ++b)
     std::printf("%-15s %8.0f %6s %16.2f %13d\n", bodies[b]->name, double(bodies[b]->radius),
                 isSolidBody(*bodies[b]) ? "yes" : "no", closest[b], closeFrames[b]);
-  releaseObjects();
+  endScene();
   return 0;
 }

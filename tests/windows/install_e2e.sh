@@ -30,10 +30,19 @@ cleanup() {
 trap cleanup EXIT
 source "$(dirname "$0")/e2e_lib.sh"
 
-rm -rf "$WINEPREFIX"
-mkdir -p "$WINEPREFIX"
-wineboot -i >/dev/null 2>&1
-wineserver -w
+# Wine on a loaded machine now and then leaves a new prefix unusable: try twice.
+make_prefix() {
+  wineserver -k >/dev/null 2>&1
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$WINEPREFIX"
+  wineboot -i >/dev/null 2>&1
+  wineserver -w
+  wine reg query 'HKCU\Software' >/dev/null 2>&1
+}
+if ! make_prefix && ! make_prefix; then
+  echo "install_e2e: Wine could not make a fresh prefix in $WINEPREFIX" >&2
+  exit 1
+fi
 
 settings='HKCU\Software\Kelvora\Orbivane'
 desktop='HKCU\Control Panel\Desktop'

@@ -61,6 +61,17 @@ start_saver() {  # start_saver ARGS...: runs the saver in the background
   saver_pid=$!
 }
 
+new_error_box() {  # new_error_box SECONDS: an "Error" box other than $box; its id into $box
+  local id
+  for ((i = 0; i < $1 * 10; i++)); do
+    for id in $(xdotool search --name '^Error$' 2>/dev/null); do
+      [ "$id" != "$box" ] && box=$id && return 0
+    done
+    sleep 0.1
+  done
+  return 1
+}
+
 # The saver of the test scene, running and past its loading.
 saver_with_scene() {
   reg_clear
@@ -113,10 +124,12 @@ case $scenario in
     reg_text Path "$(winepath -w "$work/empty")"
     start_saver /s
     # Each loading-screen image that cannot be read is reported in a box.
+    # Each box is answered by its id, so that a slow second box is never
+    # taken for the first one still closing.
+    box=
     for image in load sign; do
-      check "the missing $image image is reported" window_appears Error 30
-      xdotool search --name '^Error$' windowfocus --sync key Return >/dev/null 2>&1
-      sleep 1
+      check "the missing $image image is reported" new_error_box 30
+      xdotool windowfocus --sync "$box" key Return >/dev/null 2>&1
     done
     check "the saver window appears without data" window_appears Orbivane 30
     sleep 3

@@ -11,7 +11,6 @@
 #include "host/settings.h"
 #include "render/gl.h"
 #include "render/frame.h"
-#include "render/hud.h"
 #include "render/session.h"
 
 HWND mainWindow = nullptr;
@@ -217,9 +216,7 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     case WM_LOADING_STEP:
       loadingProgress += loadingProgress < 100 ? 3 : 1;
-      glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-      drawLoadingScreen();
-      glFinish();
+      drawLoadingStep();
       SwapBuffers(wglGetCurrentDC());
       return 0;
     default:

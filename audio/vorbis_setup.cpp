@@ -16,12 +16,8 @@ class PacketBits {
     oggpack_readinit(&buffer_, packet.packet, int(packet.bytes));
   }
 
-  // Up to 32 bits; false once the packet has run out.
+  // 1 to 32 bits; false once the packet has run out.
   bool read(int bits, std::uint32_t& out) {
-    if (bits == 0) {
-      out = 0;
-      return true;
-    }
     if (left() < std::uint64_t(bits)) return false;
     out = std::uint32_t(oggpack_read(&buffer_, bits));
     return true;

@@ -96,11 +96,9 @@ void loadSolarSystem() {
 
 void BM_RenderFrame(benchmark::State& state) {
   loadSolarSystem();
-  settings.Width = std::uint32_t(state.range(0));
-  settings.Height = std::uint32_t(state.range(1));
+  reshapeScene(std::uint32_t(state.range(0)), std::uint32_t(state.range(1)));
   settings.ShowFPS = true;
   settings.ShowClock = true;
-  glViewport(0, 0, GLsizei(settings.Width), GLsizei(settings.Height));
   for (auto _ : state) {
     makeFrame(1.0 / 60.0);
     glFinish();

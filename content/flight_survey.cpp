@@ -94,7 +94,8 @@ FlightSurvey surveyFlight(const std::vector<Sphere*>& bodies, const std::vector<
 
   for (std::size_t frame = 0; frame < flight.size(); ++frame) {
     const CameraPose& pose = flight[frame];
-    for (Sphere* body : bodies) body->update(dt);
+    if (every >= 1)  // only the sampled frames read where the bodies stand
+      for (Sphere* body : bodies) body->update(dt);
     for (std::size_t b = 0; b < bodies.size(); ++b) {
       const double radii = distanceToPath(paths[b], pose.eye) / double(bodies[b]->radius);
       if (radii < survey.closestRadii[b]) survey.closestRadii[b] = radii;

@@ -55,6 +55,7 @@ struct FlightSurvey {
 };
 
 // Flies the poses, frames of dt seconds, moving the bodies with their own
-// update; every `every`-th frame is sampled for the close bodies.
+// update; every `every`-th frame is sampled for the close bodies (none when
+// `every` is 0: then only the closest approaches are measured).
 FlightSurvey surveyFlight(const std::vector<Sphere*>& bodies, const std::vector<CameraPose>& flight,
                           double dt, int every);

@@ -47,3 +47,12 @@ Environment* findEnvironment(const EnvironmentList& list, const char* name) {
     if (std::strcmp(environment->name, name) == 0) return environment;
   return nullptr;
 }
+
+void deleteEnvironments(EnvironmentList& list) {
+  for (Environment* environment : list) {
+    deleteObjects(environment->firstPass);
+    deleteObjects(environment->postPass);
+    delete environment;
+  }
+  list.clear();
+}

@@ -20,3 +20,5 @@ extern EnvironmentList environments;
 
 void loadEnvironments(EnvironmentList& list, const char* fileName);
 Environment* findEnvironment(const EnvironmentList& list, const char* name);
+// Deletes every environment with its objects and empties the list.
+void deleteEnvironments(EnvironmentList& list);

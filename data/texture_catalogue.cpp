@@ -62,3 +62,8 @@ TextureEntry* findTexture(const TextureCatalogue& catalogue, const char* path) {
     if (std::strcmp(entry->path, path) == 0) return entry;
   return nullptr;
 }
+
+void deleteEntries(TextureCatalogue& catalogue) {
+  for (TextureEntry* entry : catalogue) delete entry;
+  catalogue.clear();
+}

@@ -32,3 +32,6 @@ void loadTexture(TextureEntry& entry, const char* fileName);
 
 // The first entry whose path equals `path` exactly, or null.
 TextureEntry* findTexture(const TextureCatalogue& catalogue, const char* path);
+
+// Deletes every entry and empties the catalogue.
+void deleteEntries(TextureCatalogue& catalogue);

@@ -52,3 +52,11 @@ World* findWorld(const WorldList& list, const char* name) {
     if (std::strcmp(world->name, name) == 0) return world;
   return nullptr;
 }
+
+void deleteWorlds(WorldList& list) {
+  for (World* world : list) {
+    deleteObjects(world->objects);
+    delete world;
+  }
+  list.clear();
+}

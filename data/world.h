@@ -24,3 +24,5 @@ extern WorldList worlds;
 
 void loadWorlds(WorldList& list, const EnvironmentList& environments, const char* fileName);
 World* findWorld(const WorldList& list, const char* name);
+// Deletes every world with its own objects and empties the list.
+void deleteWorlds(WorldList& list);

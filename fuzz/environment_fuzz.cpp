@@ -6,7 +6,6 @@
 #include "data/environment.h"
 #include "fuzz/headless_gl.h"
 #include "fuzz/input_members.h"
-#include "fuzz/scene_cleanup.h"
 #include "math/random.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

@@ -46,15 +46,6 @@ Image picture(int width, int height) {
   return image;
 }
 
-TgaHeader tgaHeader(unsigned type, unsigned width, unsigned height, unsigned depth) {
-  TgaHeader h;
-  h.imageType = type;
-  h.width = width;
-  h.height = height;
-  h.depth = depth;
-  return h;
-}
-
 Seeds tgaSeeds() {
   TgaHeader mapped = tgaHeader(1, 4, 2, 8);
   mapped.colourMapType = 1;

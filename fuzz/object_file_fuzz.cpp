@@ -14,8 +14,8 @@
 #include "fuzz/fuzz_limits.h"
 #include "fuzz/headless_gl.h"
 #include "fuzz/input_members.h"
-#include "fuzz/scene_cleanup.h"
 #include "math/random.h"
+#include "render/frame.h"
 #include "render/gl.h"
 #include "tests/data/data_fixtures.h"
 
@@ -49,14 +49,6 @@ void loadSceneBeforeObjects() {
   cameraDirector.startFlight();
 }
 
-void lookThroughCamera(const CameraDirector& camera) {
-  const Vec3 centre = camera.eye + camera.forward;
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  gluLookAt(camera.eye.x, camera.eye.y, camera.eye.z, centre.x, centre.y, centre.z, camera.up.x,
-            camera.up.y, camera.up.z);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -70,6 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   loadObjectFile(list, "objects.txt");
   for (SceneObject* object : list) object->update(kFuzzFrameSeconds);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glMatrixMode(GL_MODELVIEW);
   lookThroughCamera(cameraDirector);
   for (SceneObject* object : list) object->draw(cameraDirector);
   glFinish();

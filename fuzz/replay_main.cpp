@@ -1,9 +1,17 @@
 // Runs a fuzz target over saved inputs, without mutation, where libFuzzer is
 // not there (g++ builds): each argument is an input file or a folder of
-// them; arguments that begin with "-" are libFuzzer's options and ignored.
+// them. Of libFuzzer's options, -timeout=S and -rss_limit_mb=M hold here
+// too (an input that runs longer, or a peak above the limit, fails the run);
+// the others are ignored.
+#include <sys/resource.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,6 +24,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 namespace fs = std::filesystem;
 
 namespace {
+
+void onTimeout(int) {
+  static const char kMessage[] = "fuzz replay: an input ran past the timeout\n";
+  [[maybe_unused]] const ssize_t written = write(2, kMessage, sizeof kMessage - 1);
+  _exit(1);
+}
+
+long peakRssMb() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return usage.ru_maxrss / 1024;
+}
 
 std::vector<fs::path> inputsOf(const fs::path& argument) {
   std::vector<fs::path> inputs;
@@ -45,7 +65,14 @@ bool run(const fs::path& path) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  unsigned timeoutSeconds = 0;
+  long rssLimitMb = 0;
   int count = 0;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "-timeout=", 9) == 0) timeoutSeconds = unsigned(std::atoi(argv[i] + 9));
+    if (std::strncmp(argv[i], "-rss_limit_mb=", 14) == 0) rssLimitMb = std::atol(argv[i] + 14);
+  }
+  std::signal(SIGALRM, onTimeout);
   for (int i = 1; i < argc; ++i) {
     if (argv[i][0] == '-') continue;
     if (!fs::exists(argv[i])) {
@@ -53,8 +80,17 @@ int main(int argc, char** argv) {
       return 1;
     }
     for (const fs::path& input : inputsOf(argv[i])) {
-      if (!run(input)) {
+      std::fprintf(stderr, "%s\n", input.c_str());  // names the input a timeout cuts short
+      alarm(timeoutSeconds);
+      const bool ran = run(input);
+      alarm(0);
+      if (!ran) {
         std::fprintf(stderr, "%s: cannot read %s\n", argv[0], input.c_str());
+        return 1;
+      }
+      if (rssLimitMb > 0 && peakRssMb() > rssLimitMb) {
+        std::fprintf(stderr, "%s: peak memory %ld MB is past the limit of %ld MB\n", argv[0],
+                     peakRssMb(), rssLimitMb);
         return 1;
       }
       ++count;

@@ -14,15 +14,6 @@ std::uint32_t framesThisSecond = 0;
 std::uint32_t shownFps = 0;
 float movementTotal = 0.0f;
 
-namespace {
-
-void copyList(SceneList& target, const SceneList* source) {
-  if (source)
-    target = *source;
-  else
-    target.clear();
-}
-
 void lookThroughCamera(const CameraDirector& camera) {
   glLoadIdentity();
   const Vec3& eye = camera.eye;
@@ -30,6 +21,15 @@ void lookThroughCamera(const CameraDirector& camera) {
   const Vec3& up = camera.up;
   gluLookAt(double(eye.x), double(eye.y), double(eye.z), double(centre.x), double(centre.y),
             double(centre.z), double(up.x), double(up.y), double(up.z));
+}
+
+namespace {
+
+void copyList(SceneList& target, const SceneList* source) {
+  if (source)
+    target = *source;
+  else
+    target.clear();
 }
 
 // Lights are placed after the view transform so they stay fixed in the world:

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+class CameraDirector;
 class World;
 
 // The world being shown; null until the saver run chooses one.
@@ -13,6 +14,9 @@ extern std::uint32_t shownFps;
 
 // Net pointer movement since the last FPS update (the saver's exit test).
 extern float movementTotal;
+
+// Replaces the current matrix (the modelview) with the camera's view.
+void lookThroughCamera(const CameraDirector& camera);
 
 // Draws one complete picture of the current world with its overlays; the
 // host swaps the buffers afterwards.

@@ -52,6 +52,12 @@ void loadScene() {
   sceneClock = 0.0f;
 }
 
+void drawLoadingStep() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  drawLoadingScreen();
+  glFinish();
+}
+
 void startFlight(const std::uint32_t* seed) {
   frameStopwatch.start();
   seedRandom(seed ? *seed : std::uint32_t(frameStopwatch.startCount));
@@ -83,19 +89,9 @@ void reshapeScene(std::uint32_t width, std::uint32_t height) {
 }
 
 void endScene() {
-  for (World* world : worlds) {
-    for (SceneObject* object : world->objects) delete object;
-    delete world;
-  }
-  for (Environment* environment : environments) {
-    for (SceneObject* object : environment->firstPass) delete object;
-    for (SceneObject* object : environment->postPass) delete object;
-    delete environment;
-  }
-  for (TextureEntry* entry : textureCatalogue) delete entry;
-  worlds.clear();
-  environments.clear();
-  textureCatalogue.clear();
+  deleteWorlds(worlds);
+  deleteEnvironments(environments);
+  deleteEntries(textureCatalogue);
   firstPassList.clear();
   worldObjectList.clear();
   postPassList.clear();

@@ -21,6 +21,10 @@ extern float speedFactor;
 void loadLoadingImages();
 void loadScene();
 
+// A loading step's picture: the loading screen, drawn and finished; the host
+// swaps the buffers.
+void drawLoadingStep();
+
 // A null seed takes the frame stopwatch's start count, as the saver does.
 void startFlight(const std::uint32_t* seed);
 

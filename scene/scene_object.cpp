@@ -25,3 +25,8 @@ SceneObject* findByName(const SceneList& list, const char* name) {
     if (std::strcmp(object->name, name) == 0) return object;
   return nullptr;
 }
+
+void deleteObjects(SceneList& list) {
+  for (SceneObject* object : list) delete object;
+  list.clear();
+}

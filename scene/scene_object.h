@@ -47,3 +47,6 @@ extern float sceneClock;
 
 // The first object of the list with exactly this name, or null.
 SceneObject* findByName(const SceneList& list, const char* name);
+
+// Deletes every object of the list and empties it.
+void deleteObjects(SceneList& list);

@@ -11,8 +11,6 @@
 #include "host/host_hooks.h"
 #include "host/settings.h"
 #include "render/frame.h"
-#include "render/gl.h"
-#include "render/hud.h"
 #include "render/session.h"
 #include "x11/pulse_music.h"
 #include "x11/stop_request.h"
@@ -22,7 +20,7 @@ namespace {
 
 X11Window* hookWindow = nullptr;  // the window the core's hooks draw into
 
-void applyOptions(const X11Options& options, const X11Window& window) {
+void applyOptions(const X11Options& options) {
   settings.Speed = options.speed;
   settings.ShowClock = options.clock;
   settings.TimeFormat = options.twelveHour;
@@ -32,16 +30,18 @@ void applyOptions(const X11Options& options, const X11Window& window) {
   settings.VSync = options.vsync;
   settings.MouseExit = options.mouseExit;
   settings.DefGamma = true;
+}
+
+void fitScene(const X11Window& window) {
   reshapeScene(std::uint32_t(window.width()), std::uint32_t(window.height()));
 }
 
-// Between loading steps the window's events are handled too, so that a
-// window that goes away or changes size during loading is noticed.
-void followWindow() {
-  const WindowEvents events = hookWindow->pollEvents();
-  if (events.end) stopRequested = 1;
-  if (events.resized)
-    reshapeScene(std::uint32_t(hookWindow->width()), std::uint32_t(hookWindow->height()));
+// Handles the window's events and follows its size; true when the window is
+// gone or closed, or the person ended the run.
+bool followWindow(X11Window& window) {
+  const WindowEvents events = window.pollEvents();
+  if (events.resized) fitScene(window);
+  return events.end;
 }
 
 void installHooks() {
@@ -49,15 +49,14 @@ void installHooks() {
   hostHooks.showMessage = [](const char* text, const char* caption) {
     std::fprintf(stderr, "orbivane: %s: %s\n", caption, text);
   };
+  // Between loading steps the window's events are handled too, so that a
+  // window that goes away or changes size during loading is noticed.
   hostHooks.loadingStep = [] {
-    followWindow();
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawLoadingScreen();
-    glFinish();
+    if (followWindow(*hookWindow)) stopRequested = 1;
+    drawLoadingStep();
     hookWindow->swapBuffers();
   };
   hostHooks.loadingCancelled = [] { return stopRequested != 0; };
-  hostHooks.getProcAddress = [](const char* name) { return hookWindow->procAddress(name); };
 }
 
 // Holds the frame rate at a cap by sleeping until each frame's turn; a
@@ -115,7 +114,8 @@ int runX11(const X11Options& options, const std::string& dataDir) {
     return 1;
   }
   hookWindow = &window;
-  applyOptions(options, window);
+  applyOptions(options);
+  fitScene(window);
   const std::string archive = dataDir + "/data.sdd";
   setDataArchivePath(archive.c_str());
   installHooks();
@@ -123,25 +123,22 @@ int runX11(const X11Options& options, const std::string& dataDir) {
 
   loadLoadingImages();
   loadScene();
-  DataFile music;
   PulseMusic player;
-  if (settings.EnableMusic && !stopRequested && music.open("music.ogg"))
-    player.start(music.data, music.size, settings.Volume);
+  if (settings.EnableMusic && !stopRequested) {
+    DataFile music;  // the player keeps a copy of the track
+    if (music.open("music.ogg")) player.start(music.data, music.size, settings.Volume);
+  }
   startFlight(options.seedGiven ? &options.seed : nullptr);
   reportData(dataDir);
 
   FrameCap cap(options.maxFps);
-  while (!stopRequested) {
-    const WindowEvents events = window.pollEvents();
-    if (events.end) break;
-    if (events.resized) reshapeScene(std::uint32_t(window.width()), std::uint32_t(window.height()));
+  while (!stopRequested && !followWindow(window)) {
     makeFrame(takeFrameTime());
     window.swapBuffers();
     cap.wait();
   }
 
   player.stop();
-  music.close();
   endScene();
   window.close();
   hookWindow = nullptr;

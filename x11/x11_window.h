@@ -30,13 +30,12 @@ class X11Window {
   WindowEvents pollEvents();
   void swapBuffers();
   void setSwapInterval(int interval);
-  void* procAddress(const char* name) const;
 
   int width() const { return width_; }
   int height() const { return height_; }
-  Window window() const { return window_; }
 
  private:
+  void* procAddress(const char* name) const;
   bool adoptWindow(Window window, std::string* error);
   bool createOwnWindow(const X11Options& options, std::string* error);
   bool createContext(XVisualInfo* visual, std::string* error);

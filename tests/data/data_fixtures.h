@@ -36,6 +36,15 @@ struct TgaHeader {
   unsigned width = 1, height = 1, depth = 24, descriptor = 0;
 };
 
+inline TgaHeader tgaHeader(unsigned type, unsigned width, unsigned height, unsigned depth) {
+  TgaHeader h;
+  h.imageType = type;
+  h.width = width;
+  h.height = height;
+  h.depth = depth;
+  return h;
+}
+
 // The 18 header bytes, then `idLength` bytes of image ID, then `body`.
 inline Bytes tgaFile(const TgaHeader& h, const Bytes& body) {
   Bytes out;

@@ -16,13 +16,7 @@ struct LoadedEnvironments {
   LoadedEnvironments() = default;
   LoadedEnvironments(const LoadedEnvironments&) = delete;
   LoadedEnvironments& operator=(const LoadedEnvironments&) = delete;
-  ~LoadedEnvironments() {
-    for (Environment* environment : list) {
-      for (SceneObject* object : environment->firstPass) delete object;
-      for (SceneObject* object : environment->postPass) delete object;
-      delete environment;
-    }
-  }
+  ~LoadedEnvironments() { deleteEnvironments(list); }
 };
 
 // An object file of one sphere a name.

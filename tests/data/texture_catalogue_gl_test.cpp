@@ -46,9 +46,7 @@ GLuint loaded(const char* fileName) {
 
 // The saver keeps its entries for the whole run; a test frees its own.
 struct OwnedCatalogue : TextureCatalogue {
-  ~OwnedCatalogue() {
-    for (TextureEntry* entry : *this) delete entry;
-  }
+  ~OwnedCatalogue() { deleteEntries(*this); }
 };
 
 struct Textured : SceneObject {

@@ -16,14 +16,8 @@ struct LoadedScene {
   LoadedScene(const LoadedScene&) = delete;
   LoadedScene& operator=(const LoadedScene&) = delete;
   ~LoadedScene() {
-    for (World* world : worlds) {
-      for (SceneObject* object : world->objects) delete object;
-      delete world;
-    }
-    for (Environment* environment : environments) {
-      for (SceneObject* object : environment->firstPass) delete object;
-      delete environment;
-    }
+    deleteWorlds(worlds);
+    deleteEnvironments(environments);
   }
 };
 

@@ -27,7 +27,5 @@ struct OwnedSceneList {
   OwnedSceneList() = default;
   OwnedSceneList(const OwnedSceneList&) = delete;
   OwnedSceneList& operator=(const OwnedSceneList&) = delete;
-  ~OwnedSceneList() {
-    for (SceneObject* object : list) delete object;
-  }
+  ~OwnedSceneList() { deleteObjects(list); }
 };

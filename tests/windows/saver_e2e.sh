@@ -72,6 +72,19 @@ new_error_box() {  # new_error_box SECONDS: an "Error" box other than $box; its 
   return 1
 }
 
+# Presses Return on box $box until it closes: a box just shown may not take
+# keys yet.
+answer_error_box() {
+  for ((try = 0; try < 10; try++)); do
+    xdotool windowfocus --sync "$box" key Return >/dev/null 2>&1
+    for ((i = 0; i < 20; i++)); do
+      xdotool search --name '^Error$' 2>/dev/null | grep -qx "$box" || return 0
+      sleep 0.1
+    done
+  done
+  return 1
+}
+
 # The saver of the test scene, running and past its loading.
 saver_with_scene() {
   reg_clear
@@ -129,7 +142,7 @@ case $scenario in
     box=
     for image in load sign; do
       check "the missing $image image is reported" new_error_box 30
-      xdotool windowfocus --sync "$box" key Return >/dev/null 2>&1
+      answer_error_box
     done
     check "the saver window appears without data" window_appears Orbivane 30
     sleep 3

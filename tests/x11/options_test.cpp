@@ -21,22 +21,6 @@ X11Options parsed(const std::vector<std::string>& args) {
   return options;
 }
 
-TEST(X11Options, DefaultsAreTheSettingsDialogsDefaults) {
-  const X11Options o = parsed({});
-  EXPECT_EQ(o.target, Target::kOwnWindow);
-  EXPECT_FALSE(o.windowed);
-  EXPECT_EQ(o.speed, 50u);
-  EXPECT_TRUE(o.clock);
-  EXPECT_FALSE(o.twelveHour);
-  EXPECT_FALSE(o.fps);
-  EXPECT_TRUE(o.music);
-  EXPECT_EQ(o.volume, 100u);
-  EXPECT_FALSE(o.vsync);
-  EXPECT_EQ(o.maxFps, 60);
-  EXPECT_FALSE(o.mouseExit);
-  EXPECT_FALSE(o.seedGiven);
-}
-
 TEST(X11Options, WhereItDrawsWithEitherDashStyle) {
   EXPECT_EQ(parsed({"--root"}).target, Target::kRoot);
   EXPECT_EQ(parsed({"-root"}).target, Target::kRoot);

@@ -259,11 +259,10 @@ CONFIG
     as_user xscreensaver-command --exit >/dev/null 2>&1
     ;;
   options)
-    for bad in "--speed 101" "-window-id zz" "--windowed 800" "--bogus"; do
-      "$program" $bad >/dev/null 2>"$work/stderr"
-      check "'$bad' exits with status 1" [ $? -eq 1 ]
-      check "and prints the usage on stderr" grep -q '^usage: orbivane' "$work/stderr"
-    done
+    # Which values are refused is the unit tests' business; here, what a person sees.
+    "$program" --speed 101 >/dev/null 2>"$work/stderr"
+    check "a bad value exits with status 1" [ $? -eq 1 ]
+    check "and prints the usage on stderr" grep -q '^usage: orbivane' "$work/stderr"
     check "--help prints the usage and the data search" \
       bash -c "'$program' --help | grep -q 'without it: .*share/orbivane'"
     check "--version prints the version" bash -c "'$program' -version | grep -qE '^orbivane [0-9]+\.[0-9]+\.[0-9]+$'"

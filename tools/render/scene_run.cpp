@@ -12,7 +12,6 @@
 #include "host/settings.h"
 #include "render/frame.h"
 #include "render/gl.h"
-#include "render/hud.h"
 #include "render/session.h"
 #include "tools/egl/egl_context.h"
 #include "tools/render/frame_stats.h"
@@ -45,11 +44,7 @@ void installHooks() {
   hostHooks.showMessage = [](const char* text, const char* caption) {
     std::fprintf(messageStream, "orbivane-render: %s: %s\n", caption, text);
   };
-  hostHooks.loadingStep = [] {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    drawLoadingScreen();
-    glFinish();
-  };
+  hostHooks.loadingStep = drawLoadingStep;
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// saver_input.cpp -- keys, buttons and pointer movement noted by the saver window, and what a frame makes of them
 #include "app/saver_input.h"
 
 #include <cstring>
@@ -5,6 +6,7 @@
 std::uint8_t keyState[256];
 float pointerOffsetX = 0.0f;
 float pointerOffsetY = 0.0f;
+float movementTotal = 0.0f;
 
 void clearInput() { std::memset(keyState, 0, sizeof keyState); }
 

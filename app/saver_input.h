@@ -1,4 +1,5 @@
 #pragma once
+// saver_input.h -- keys, buttons and pointer movement noted by the saver window, and what a frame makes of them
 
 #include <cstdint>
 
@@ -7,6 +8,8 @@
 extern std::uint8_t keyState[256];
 extern float pointerOffsetX;  // last pointer position from the client centre, x 0.3
 extern float pointerOffsetY;
+// Net pointer movement since the last second passed (the MouseExit rule).
+extern float movementTotal;
 
 void clearInput();
 void noteKeyDown(unsigned virtualKey);

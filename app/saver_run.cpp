@@ -1,3 +1,4 @@
+// saver_run.cpp -- the Windows saver's run: windows on every display, loading, frame loop, end
 #include "app/saver_run.h"
 
 #include <windows.h>
@@ -7,7 +8,7 @@
 #include "app/saver_input.h"
 #include "app/win_display.h"
 #include "data/data_file.h"
-#include "host/host_hooks.h"
+#include "host/host.h"
 #include "host/settings.h"
 #include "render/gl.h"
 #include "render/frame.h"
@@ -21,12 +22,43 @@ constexpr const char* kMainClass = "MyWindow";
 constexpr const char* kCoverClass = "FakeMonitor";
 constexpr int kIconId = 111;
 
-HDC windowDeviceContext = nullptr;  // the main window's own (class) device context
-HDC frameDeviceContext = nullptr;   // the GL context's, swapped after each frame
-HGLRC glContext = nullptr;
-std::uint32_t loadingProgress = 0;
-DataFile music;
-MusicPlayer musicPlayer;
+using SwapIntervalProc = BOOL(WINAPI*)(int);
+
+// The saver as the core's host, with the run's state: the main window's
+// device context and GL context, the loading progress and the music.
+class SaverHost : public Host {
+ public:
+  HDC deviceContext = nullptr;  // the main window's own (class) device context
+  HGLRC glContext = nullptr;
+  std::uint32_t loadingProgress = 0;
+  DataFile music;
+  MusicPlayer musicPlayer;
+
+  void showMessage(const char* text, const char* caption) override {
+    MessageBoxA(nullptr, text, caption, MB_OK);
+  }
+  // The window procedure draws the step (WM_LOADING_STEP).
+  void loadingStep() override {
+    if (mainWindow) SendMessageA(mainWindow, WM_LOADING_STEP, 0, 0);
+  }
+  void swapBuffers() override { SwapBuffers(wglGetCurrentDC()); }
+  // Through WGL_EXT_swap_control, used only when both of its functions are there.
+  void setSwapInterval(int interval) override {
+    const PROC swapInterval = wglGetProcAddress("wglSwapIntervalEXT");
+    if (!swapInterval || !wglGetProcAddress("wglGetSwapIntervalEXT")) return;
+    reinterpret_cast<SwapIntervalProc>(reinterpret_cast<void*>(swapInterval))(interval);
+  }
+  bool applyGammaRamp(const std::uint16_t* ramp) override { return applyDeviceGammaRamp(ramp); }
+  LocalTime localTime() override {
+    SYSTEMTIME now = {};
+    GetLocalTime(&now);
+    return {now.wHour, now.wMinute, now.wSecond};
+  }
+  // The pointer rule counts movement within one second.
+  void secondPassed() override { movementTotal = 0.0f; }
+};
+
+SaverHost saver;
 
 POINT clientCentre(HWND window) {
   RECT client = {};
@@ -64,32 +96,12 @@ void unregisterClasses(HINSTANCE instance) {
   UnregisterClassA(kCoverClass, instance);
 }
 
-LocalTime windowsLocalTime() {
-  SYSTEMTIME now = {};
-  GetLocalTime(&now);
-  return {now.wHour, now.wMinute, now.wSecond};
-}
-
-void installHostHooks() {
-  hostHooks.showMessage = [](const char* text, const char* caption) {
-    MessageBoxA(nullptr, text, caption, MB_OK);
-  };
-  hostHooks.loadingStep = [] {
-    if (mainWindow) SendMessageA(mainWindow, WM_LOADING_STEP, 0, 0);
-  };
-  hostHooks.localTime = windowsLocalTime;
-  hostHooks.getProcAddress = [](const char* name) {
-    return reinterpret_cast<void*>(wglGetProcAddress(name));
-  };
-  hostHooks.applyGammaRamp = applyDeviceGammaRamp;
-}
-
 void deleteGlContext() {
-  if (glContext) {
+  if (saver.glContext) {
     wglMakeCurrent(nullptr, nullptr);
-    wglDeleteContext(glContext);
+    wglDeleteContext(saver.glContext);
   }
-  glContext = nullptr;
+  saver.glContext = nullptr;
 }
 
 // One window per active display: the main window first, black covers on
@@ -125,20 +137,21 @@ int abandonStart(SaverApp& app) {
     app.monitors.rows[i].window = nullptr;
   }
   mainWindow = nullptr;
-  windowDeviceContext = nullptr;
+  saver.deviceContext = nullptr;
   restoreDisplayMode();
   ShowCursor(TRUE);
   unregisterClasses(app.instance);
+  setHost(nullptr);
   return 0;
 }
 
 void startMusic() {
-  musicPlayer.init(mainWindow, 44100);
-  musicPlayer.start();
-  musicPlayer.setVolume(settings.Volume);
-  music.open("music.ogg");
-  musicPlayer.loadSample(music.data, music.size);
-  musicPlayer.playLooped(settings.Volume);
+  saver.musicPlayer.init(mainWindow, 44100);
+  saver.musicPlayer.start();
+  saver.musicPlayer.setVolume(settings.Volume);
+  saver.music.open("music.ogg");
+  saver.musicPlayer.loadSample(saver.music.data, saver.music.size);
+  saver.musicPlayer.playLooped(settings.Volume);
 }
 
 void runLoop() {
@@ -158,26 +171,26 @@ void runLoop() {
     if (input.stop) running = false;
     if (input.recentre) recentrePointer();
     makeFrame(takeFrameTime());
-    SwapBuffers(frameDeviceContext);
   }
 }
 
 void shutDown(SaverApp& app) {
   if (settings.EnableMusic) {
-    musicPlayer.stop();
-    musicPlayer.free();
+    saver.musicPlayer.stop();
+    saver.musicPlayer.free();
   }
   if (!settings.DefGamma) restoreDeviceGamma();
   endScene();
   restoreDisplayMode();
   deleteGlContext();
-  ReleaseDC(mainWindow, windowDeviceContext);
+  ReleaseDC(mainWindow, saver.deviceContext);
   ShowCursor(TRUE);
   for (std::uint32_t i = 0; i < app.monitors.count; ++i)
     if (app.monitors.rows[i].monitor && app.monitors.rows[i].window)
       CloseWindow(static_cast<HWND>(app.monitors.rows[i].window));
   unregisterClasses(app.instance);
-  music.close();
+  saver.music.close();
+  setHost(nullptr);
 }
 
 }  // namespace
@@ -185,11 +198,14 @@ void shutDown(SaverApp& app) {
 LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
-      windowDeviceContext = GetDC(window);
-      setPixelFormat(windowDeviceContext);
-      glContext = wglCreateContext(windowDeviceContext);
-      wglMakeCurrent(windowDeviceContext, glContext);
-      setGammaDevice(windowDeviceContext);
+      saver.deviceContext = GetDC(window);
+      setPixelFormat(saver.deviceContext);
+      saver.glContext = wglCreateContext(saver.deviceContext);
+      wglMakeCurrent(saver.deviceContext, saver.glContext);
+      setGammaDevice(saver.deviceContext);
+      return 0;
+    case WM_SIZE:
+      if (wParam != SIZE_MINIMIZED) reshapeScene(LOWORD(lParam), HIWORD(lParam));
       return 0;
     case WM_CLOSE:
     case WM_DESTROY:
@@ -215,9 +231,8 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SYSCOMMAND:
       return 0;
     case WM_LOADING_STEP:
-      loadingProgress += loadingProgress < 100 ? 3 : 1;
+      saver.loadingProgress += saver.loadingProgress < 100 ? 3 : 1;
       drawLoadingStep();
-      SwapBuffers(wglGetCurrentDC());
       return 0;
     default:
       return DefWindowProcA(window, message, wParam, lParam);
@@ -227,7 +242,7 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
 int runSaver(SaverApp& app) {
   currentWorld = nullptr;
   pointerOffsetX = pointerOffsetY = 0.0f;
-  installHostHooks();
+  setHost(&saver);
   registerClasses(app.instance);
   setDisplayMode();
   if (!createWindows(app) || !mainWindow) return abandonStart(app);
@@ -242,7 +257,6 @@ int runSaver(SaverApp& app) {
   if (settings.EnableMusic) startMusic();
   startFlight(nullptr);
   recentrePointer();
-  frameDeviceContext = wglGetCurrentDC();
 
   runLoop();
   shutDown(app);

@@ -83,12 +83,9 @@ void loadSolarSystem() {
   static const bool ready = [] {
     makeBenchContextCurrent();
     ArchiveFixture archive(solarSystem());
-    settings.Width = 1024;
-    settings.Height = 768;
-    loadLoadingImages();
-    loadScene();
+    reshapeScene(1024, 768);
     const std::uint32_t seed = 11;
-    startFlight(&seed);
+    startScene(&seed);
     return currentWorld != nullptr;
   }();
   if (!ready) std::fprintf(stderr, "the solar system did not load\n");

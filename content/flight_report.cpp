@@ -74,7 +74,7 @@ int main(int argc, char** argv) {
   setDataArchivePath(archive.c_str());
   loadEnvironments(environments, "env.txt");
   loadWorlds(worlds, environments, "worlds.txt");
-  const World* world = findWorld(worlds, "world");
+  const World* world = worlds.find("world");
   if (!world) {
     endScene();
     return fail(("no world \"world\" in " + archive).c_str());

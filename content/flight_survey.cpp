@@ -22,7 +22,7 @@ std::vector<CameraPose> flyCamera(std::uint32_t seed, double dt, int frames, std
   return flight;
 }
 
-std::vector<Sphere*> surveyedSpheres(const SceneList& objects) {
+std::vector<Sphere*> surveyedSpheres(const ObjectList& objects) {
   std::vector<Sphere*> spheres;
   for (SceneObject* object : objects)
     if (auto* sphere = dynamic_cast<Sphere*>(object); sphere && !sphere->isEnv) spheres.push_back(sphere);

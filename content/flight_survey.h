@@ -19,7 +19,7 @@ struct CameraPose {
 std::vector<CameraPose> flyCamera(std::uint32_t seed, double dt, int frames, std::uint32_t speed = 50);
 
 // Every sphere of the list but the sky shells around the camera.
-std::vector<Sphere*> surveyedSpheres(const SceneList& objects);
+std::vector<Sphere*> surveyedSpheres(const ObjectList& objects);
 
 // A body that looks solid: opaque and lit, not a shell, a flash, a depth
 // mask or a wire.

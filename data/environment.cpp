@@ -1,6 +1,5 @@
+// environment.cpp -- reads "env.txt": each environment's first-pass and post-pass object files
 #include "data/environment.h"
-
-#include <cstring>
 
 #include "data/data_file.h"
 #include "data/line_rules.h"
@@ -37,22 +36,7 @@ void loadEnvironments(EnvironmentList& list, const char* fileName) {
       auto* environment = new Environment;
       secondWord(line, environment->name);
       readEnvironmentBlock(file, *environment);
-      list.push_back(environment);
+      list.add(environment);
     }
   }
-}
-
-Environment* findEnvironment(const EnvironmentList& list, const char* name) {
-  for (Environment* environment : list)
-    if (std::strcmp(environment->name, name) == 0) return environment;
-  return nullptr;
-}
-
-void deleteEnvironments(EnvironmentList& list) {
-  for (Environment* environment : list) {
-    deleteObjects(environment->firstPass);
-    deleteObjects(environment->postPass);
-    delete environment;
-  }
-  list.clear();
 }

@@ -1,7 +1,7 @@
 #pragma once
+// environment.h -- the records of "env.txt": the objects drawn before and after a world's own
 
-#include <vector>
-
+#include "data/owning_list.h"
 #include "scene/scene_object.h"
 
 // A record of "env.txt": the objects drawn before a world's own (first pass)
@@ -9,16 +9,13 @@
 class Environment {
  public:
   char name[20] = {};
-  SceneList firstPass;
-  SceneList postPass;
+  ObjectList firstPass;
+  ObjectList postPass;
 
-  virtual ~Environment() = default;  // the objects are not destroyed
+  virtual ~Environment() = default;
 };
 
-using EnvironmentList = std::vector<Environment*>;
+using EnvironmentList = OwningList<Environment>;
 extern EnvironmentList environments;
 
 void loadEnvironments(EnvironmentList& list, const char* fileName);
-Environment* findEnvironment(const EnvironmentList& list, const char* name);
-// Deletes every environment with its objects and empties the list.
-void deleteEnvironments(EnvironmentList& list);

@@ -9,7 +9,7 @@
 
 #include "data/data_file.h"
 #include "data/texture_upload.h"
-#include "host/host_hooks.h"
+#include "host/host.h"
 
 namespace {
 
@@ -144,7 +144,7 @@ bool decodeJpeg(const char* path, DecodedImage& image, std::uint32_t maxSide) {
   DataFile file;
   if (!file.open(path)) {
     const std::string text = std::string("ARCH:Can't load JPG file: ") + path;
-    showHostMessage(text.c_str(), "Error");
+    host().showMessage(text.c_str(), "Error");
     image = DecodedImage();
     return false;
   }

@@ -1,9 +1,10 @@
+// object_file.cpp -- reads an object file: each type line handed to its kind's parser
 #include "data/object_file.h"
 
 #include "data/data_file.h"
 #include "data/line_rules.h"
 #include "data/mesh_lists.h"
-#include "host/host_hooks.h"
+#include "host/host.h"
 #include "scene/parsers.h"
 
 ObjectLineType classifyObjectLine(const char* line) {
@@ -27,14 +28,14 @@ void loadGeometry(const char* line) {
 
 }  // namespace
 
-void loadObjectFile(SceneList& list, const char* fileName) {
+void loadObjectFile(ObjectList& list, const char* fileName) {
   resetSphereParseState();
   objectFileReader.open(fileName);
   char line[kLineCapacity];
   objectFileReader.readLine(line);
   for (;;) {
     const ObjectLineType type = classifyObjectLine(line);
-    if (type == kEndOfObjectsLine || loadingCancelled()) break;
+    if (type == kEndOfObjectsLine || host().loadingCancelled()) break;
     switch (type) {
       case kSphereLine: parseSphere(list); break;
       case kBillboardLine: parseBillboard(list); break;
@@ -45,7 +46,7 @@ void loadObjectFile(SceneList& list, const char* fileName) {
       case kGeometryLine: loadGeometry(line); break;
       default: break;
     }
-    if (type != kIgnoredLine) sendLoadingStep();
+    if (type != kIgnoredLine) host().loadingStep();
     // A file without its terminator ends with its data.
     if (objectFileReader.pastEnd()) break;
     objectFileReader.readLine(line);

@@ -1,4 +1,5 @@
 #pragma once
+// object_file.h -- reads an object file: each type line handed to its kind's parser
 
 #include "scene/scene_object.h"
 
@@ -19,4 +20,4 @@ ObjectLineType classifyObjectLine(const char* line);
 
 // Reads one object file into objectFileReader and appends the objects it
 // describes to `list`, a loading step after each object and geometry line.
-void loadObjectFile(SceneList& list, const char* fileName);
+void loadObjectFile(ObjectList& list, const char* fileName);

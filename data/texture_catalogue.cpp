@@ -1,3 +1,4 @@
+// texture_catalogue.cpp -- the textures of the list file, by archive path, and the two loading images
 #include "data/texture_catalogue.h"
 
 #include <cstdio>
@@ -7,7 +8,7 @@
 #include "data/jpeg_decoder.h"
 #include "data/line_rules.h"
 #include "data/tga_decoder.h"
-#include "host/host_hooks.h"
+#include "host/host.h"
 
 TextureCatalogue textureCatalogue;
 TextureEntry loadingImage;
@@ -49,21 +50,10 @@ void loadTextureCatalogue(TextureCatalogue& catalogue, const char* listName, boo
     if (std::sscanf(line, "%127s", fileName) == 1) {
       auto* entry = new TextureEntry;
       loadTexture(*entry, fileName);
-      if (reportProgress) sendLoadingStep();
-      catalogue.push_back(entry);
+      if (reportProgress) host().loadingStep();
+      catalogue.add(entry);
     }
     // The end of the data ends a list without "END_TEXT".
-    if (!more || loadingCancelled()) break;
+    if (!more || host().loadingCancelled()) break;
   }
-}
-
-TextureEntry* findTexture(const TextureCatalogue& catalogue, const char* path) {
-  for (TextureEntry* entry : catalogue)
-    if (std::strcmp(entry->path, path) == 0) return entry;
-  return nullptr;
-}
-
-void deleteEntries(TextureCatalogue& catalogue) {
-  for (TextureEntry* entry : catalogue) delete entry;
-  catalogue.clear();
 }

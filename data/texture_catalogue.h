@@ -1,7 +1,9 @@
 #pragma once
+// texture_catalogue.h -- the textures of the list file, by archive path, and the two loading images
 
 #include <cstdint>
-#include <vector>
+
+#include "data/owning_list.h"
 
 // One texture of the catalogue: the OpenGL texture made from an image
 // member, and that member's path ("textures\" + file name).
@@ -13,8 +15,8 @@ class TextureEntry {
   virtual ~TextureEntry() = default;  // the GL texture lives on with the context
 };
 
-// All textures, in the order of the list file; entries are never removed.
-using TextureCatalogue = std::vector<TextureEntry*>;
+// All textures, in the order of the list file, found by path.
+using TextureCatalogue = OwningList<TextureEntry, &TextureEntry::path>;
 extern TextureCatalogue textureCatalogue;
 
 // The two loading-screen images, loaded before the catalogue.
@@ -31,7 +33,6 @@ void loadTextureCatalogue(TextureCatalogue& catalogue, const char* listName, boo
 void loadTexture(TextureEntry& entry, const char* fileName);
 
 // The first entry whose path equals `path` exactly, or null.
-TextureEntry* findTexture(const TextureCatalogue& catalogue, const char* path);
-
-// Deletes every entry and empties the catalogue.
-void deleteEntries(TextureCatalogue& catalogue);
+inline TextureEntry* findTexture(const TextureCatalogue& catalogue, const char* path) {
+  return catalogue.find(path);
+}

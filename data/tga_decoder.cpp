@@ -6,7 +6,7 @@
 
 #include "data/data_file.h"
 #include "data/texture_upload.h"
-#include "host/host_hooks.h"
+#include "host/host.h"
 
 namespace {
 
@@ -198,7 +198,7 @@ bool decodeTgaFile(DataFile& file, TgaImage& image, std::uint32_t maxSide) {
 
   const std::uint8_t depth = image.pixelDepth;
   if (depth != 8 && depth != 16 && depth != 24 && depth != 32) {
-    showHostMessage("Unsupported image depth.", "TGA");
+    host().showMessage("Unsupported image depth.", "TGA");
     return false;
   }
   const std::uint64_t count = std::uint64_t(image.width) * image.height;

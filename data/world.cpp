@@ -1,6 +1,5 @@
+// world.cpp -- reads "worlds.txt": each world's objects, environment and lighting
 #include "data/world.h"
-
-#include <cstring>
 
 #include "data/data_file.h"
 #include "data/line_rules.h"
@@ -18,7 +17,7 @@ void readWorldBlock(DataFile& file, World& world, const EnvironmentList& environ
     file.readLine(line);
     char word[kLineCapacity];
     if (hasKeyword(line, "env") && secondWord(line, word)) {
-      if (Environment* environment = findEnvironment(environments, word)) {
+      if (Environment* environment = environments.find(word)) {
         world.firstPass = &environment->firstPass;
         world.postPass = &environment->postPass;
       }
@@ -42,21 +41,7 @@ void loadWorlds(WorldList& list, const EnvironmentList& environments, const char
       auto* world = new World;
       secondWord(line, world->name);
       readWorldBlock(file, *world, environments);
-      list.push_back(world);
+      list.add(world);
     }
   }
-}
-
-World* findWorld(const WorldList& list, const char* name) {
-  for (World* world : list)
-    if (std::strcmp(world->name, name) == 0) return world;
-  return nullptr;
-}
-
-void deleteWorlds(WorldList& list) {
-  for (World* world : list) {
-    deleteObjects(world->objects);
-    delete world;
-  }
-  list.clear();
 }

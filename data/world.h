@@ -1,17 +1,17 @@
 #pragma once
-
-#include <vector>
+// world.h -- the records of "worlds.txt": a scene's own objects and its environment's passes
 
 #include "data/environment.h"
+#include "data/owning_list.h"
 #include "scene/scene_object.h"
 
 // A record of "worlds.txt": one scene, its own objects and the two pass lists
 // of its environment.
 class World {
  public:
-  SceneList objects;
-  SceneList* firstPass = nullptr;  // the environment's lists, not copies;
-  SceneList* postPass = nullptr;   // null when no environment was found
+  ObjectList objects;
+  const ObjectList* firstPass = nullptr;  // the environment's lists, not copies;
+  const ObjectList* postPass = nullptr;   // null when no environment was found
   char sceneDir[50] = {};
   char name[20] = {};
   bool system = false;  // lit from the centre of a star system
@@ -19,10 +19,7 @@ class World {
   virtual ~World() = default;
 };
 
-using WorldList = std::vector<World*>;
+using WorldList = OwningList<World>;
 extern WorldList worlds;
 
 void loadWorlds(WorldList& list, const EnvironmentList& environments, const char* fileName);
-World* findWorld(const WorldList& list, const char* name);
-// Deletes every world with its own objects and empties the list.
-void deleteWorlds(WorldList& list);

@@ -15,6 +15,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const GlNamesSince names;
   EnvironmentList list;
   loadEnvironments(list, "env.txt");
-  deleteEnvironments(list);
+  list.deleteAll();
   return 0;
 }

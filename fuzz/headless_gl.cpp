@@ -39,8 +39,7 @@ void makeFuzzContextCurrent() {
     std::fprintf(stderr, "fuzz: %s\n", error);
     std::abort();
   }
-  settings.Width = kWidth;
-  settings.Height = kHeight;
+  drawableSize = {kWidth, kHeight};
   initGlState();
   ready = true;
 }

@@ -58,7 +58,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   seedRandom(1);
   const DisplayListHolder geometryBefore = geometryList;
   const GlNamesSince names;
-  SceneList list;
+  ObjectList list;
   loadObjectFile(list, "objects.txt");
   for (SceneObject* object : list) object->update(kFuzzFrameSeconds);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -66,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   lookThroughCamera(cameraDirector);
   for (SceneObject* object : list) object->draw(cameraDirector);
   glFinish();
-  deleteObjects(list);
+  list.deleteAll();
   geometryList = geometryBefore;
   return 0;
 }

@@ -13,6 +13,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const GlNamesSince names;
   TextureCatalogue catalogue;
   loadTextureCatalogue(catalogue, "texture.txt", true);
-  deleteEntries(catalogue);
+  catalogue.deleteAll();
   return 0;
 }

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   WorldList worldList;
   loadEnvironments(environmentList, "env.txt");
   loadWorlds(worldList, environmentList, "worlds.txt");
-  deleteWorlds(worldList);
-  deleteEnvironments(environmentList);
+  worldList.deleteAll();
+  environmentList.deleteAll();
   return 0;
 }

@@ -1,7 +1,9 @@
+// frame.cpp -- one frame: the active lists, the view, every object drawn, the overlays
 #include "render/frame.h"
 
 #include "camera/camera_director.h"
 #include "data/world.h"
+#include "host/host.h"
 #include "host/settings.h"
 #include "render/gl.h"
 #include "render/gl_state.h"
@@ -12,7 +14,6 @@
 World* currentWorld = nullptr;
 std::uint32_t framesThisSecond = 0;
 std::uint32_t shownFps = 0;
-float movementTotal = 0.0f;
 
 void lookThroughCamera(const CameraDirector& camera) {
   glLoadIdentity();
@@ -25,9 +26,9 @@ void lookThroughCamera(const CameraDirector& camera) {
 
 namespace {
 
-void copyList(SceneList& target, const SceneList* source) {
+void copyList(SceneList& target, const ObjectList* source) {
   if (source)
-    target = *source;
+    target = source->items();
   else
     target.clear();
 }
@@ -54,7 +55,7 @@ void countFpsWindow() {
   if (fpsStopwatch.elapsed() > 1.0) {
     shownFps = framesThisSecond;
     framesThisSecond = 0;
-    movementTotal = 0.0f;
+    host().secondPassed();
     fpsStopwatch.start();
   }
 }
@@ -80,7 +81,7 @@ void renderFrame() {
 
   copyList(firstPassList, currentWorld->firstPass);
   copyList(postPassList, currentWorld->postPass);
-  worldObjectList = currentWorld->objects;
+  worldObjectList = currentWorld->objects.items();
 
   CameraDirector& camera = cameraDirector;
   lookThroughCamera(camera);

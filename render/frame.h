@@ -1,4 +1,5 @@
 #pragma once
+// frame.h -- one frame: the active lists, the view, every object drawn, the overlays
 
 #include <cstdint>
 
@@ -11,9 +12,6 @@ extern World* currentWorld;
 // Frames drawn since the last FPS update, and the count shown.
 extern std::uint32_t framesThisSecond;
 extern std::uint32_t shownFps;
-
-// Net pointer movement since the last FPS update (the saver's exit test).
-extern float movementTotal;
 
 // Replaces the current matrix (the modelview) with the camera's view.
 void lookThroughCamera(const CameraDirector& camera);

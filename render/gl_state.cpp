@@ -1,23 +1,17 @@
+// gl_state.cpp -- the global OpenGL state, the drawable's size, overlay brackets and gamma
 #include "render/gl_state.h"
 
 #include <cmath>
 
-#include "host/host_hooks.h"
+#include "host/host.h"
 #include "host/settings.h"
 #include "render/gl.h"
 
+DrawableSize drawableSize;
+
 namespace {
 
-using SwapIntervalProc = int(APIENTRY*)(int);
-
-// The swap interval goes through the window system's extension; a host that
-// has none (the headless renderer) leaves the driver's default.
-void setSwapInterval() {
-  void* swapInterval = hostProcAddress("wglSwapIntervalEXT");
-  void* getSwapInterval = hostProcAddress("wglGetSwapIntervalEXT");
-  if (!getSwapInterval || !swapInterval) return;
-  reinterpret_cast<SwapIntervalProc>(swapInterval)(settings.VSync ? 1 : 0);
-}
+void setViewport() { glViewport(0, 0, GLsizei(drawableSize.width), GLsizei(drawableSize.height)); }
 
 void pushOverlay(double right, double top) {
   glDisable(GL_DEPTH_TEST);
@@ -26,7 +20,7 @@ void pushOverlay(double right, double top) {
   glPushMatrix();
   glLoadIdentity();
   glOrtho(0, right, 0, top, -1, 1);
-  glViewport(0, 0, GLsizei(settings.Width), GLsizei(settings.Height));
+  setViewport();
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
   glLoadIdentity();
@@ -47,7 +41,7 @@ bool initGlState() {
                      GL_TEXTURE_2D, GL_NORMALIZE})
     glEnable(cap);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glViewport(0, 0, GLsizei(settings.Width), GLsizei(settings.Height));
+  setViewport();
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
 
   // A fixed 4:3 frustum whatever the window's shape; other modes stretch.
@@ -81,7 +75,7 @@ bool initGlState() {
 
   glLightf(GL_LIGHT2, GL_LINEAR_ATTENUATION, 0.006f);
 
-  setSwapInterval();
+  host().setSwapInterval(settings.VSync ? 1 : 0);
 
   glClearColor(0, 0, 0, 1);
   glLineWidth(1);
@@ -96,7 +90,7 @@ bool initGlState() {
 
 void pushOverlay800x600() { pushOverlay(800, 600); }
 
-void pushOverlayPixels() { pushOverlay(double(settings.Width), double(settings.Height)); }
+void pushOverlayPixels() { pushOverlay(double(drawableSize.width), double(drawableSize.height)); }
 
 void popOverlay() {
   glPopMatrix();
@@ -125,5 +119,5 @@ GammaRamp gammaRampTable(float red, float green, float blue) {
 
 bool setGammaRamp(float red, float green, float blue) {
   const GammaRamp ramp = gammaRampTable(red, green, blue);
-  return applyHostGammaRamp(ramp.data());
+  return host().applyGammaRamp(ramp.data());
 }

@@ -1,7 +1,15 @@
 #pragma once
+// gl_state.h -- the global OpenGL state, the drawable's size, overlay brackets and gamma
 
 #include <array>
 #include <cstdint>
+
+// The drawable's size in pixels, as the host last gave it to reshapeScene.
+struct DrawableSize {
+  std::uint32_t width = 1024;
+  std::uint32_t height = 768;
+};
+extern DrawableSize drawableSize;
 
 // The global OpenGL state every frame and scene object relies on: lights,
 // the fixed 4:3 projection, additive blending, swap interval and gamma.
@@ -9,8 +17,8 @@
 bool initGlState();
 
 // 2D drawing on top of the scene, (0, 0) at the bottom left: a virtual
-// 800 x 600 space, or window pixels (Width x Height). popOverlay ends either
-// and leaves depth test and lighting on.
+// 800 x 600 space, or the drawable's pixels. popOverlay ends either and
+// leaves depth test and lighting on.
 void pushOverlay800x600();
 void pushOverlayPixels();
 void popOverlay();

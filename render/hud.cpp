@@ -122,7 +122,7 @@ void drawClock() {
   glEnable(GL_ALPHA_TEST);
   glAlphaFunc(GL_ALWAYS, 0);
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  const std::string text = clockText(currentLocalTime(), settings.TimeFormat);
+  const std::string text = clockText(host().localTime(), settings.TimeFormat);
   glBindTexture(GL_TEXTURE_2D, glyphTexture);
   glColor4f(1, 1, 1, 1);
   glEnable(GL_BLEND);

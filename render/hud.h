@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string>
 
-#include "host/host_hooks.h"
+#include "host/host.h"
 
 // The 13-glyph font of "textures\c.jpg" ('0'-'9', ':', ';' morning and '<'
 // afternoon marker), the clock, the FPS counter and the loading screen, all

@@ -6,6 +6,7 @@
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
 #include "data/world.h"
+#include "host/host.h"
 #include "host/settings.h"
 #include "math/random.h"
 #include "render/frame.h"
@@ -22,7 +23,7 @@ namespace {
 // The world to show: the first named "world", else the first world of the
 // file (a worlds file without that name still shows something), else none.
 void selectStartWorld() {
-  currentWorld = findWorld(worlds, "world");
+  currentWorld = worlds.find("world");
   if (!currentWorld && !worlds.empty()) currentWorld = worlds.front();
 }
 
@@ -56,6 +57,7 @@ void drawLoadingStep() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   drawLoadingScreen();
   glFinish();
+  host().swapBuffers();
 }
 
 void startFlight(const std::uint32_t* seed) {
@@ -66,6 +68,12 @@ void startFlight(const std::uint32_t* seed) {
   sceneClock = 0.0f;
   selectStartWorld();
   cameraDirector.startFlight();
+}
+
+void startScene(const std::uint32_t* seed) {
+  loadLoadingImages();
+  loadScene();
+  startFlight(seed);
 }
 
 double takeFrameTime() {
@@ -80,18 +88,18 @@ void makeFrame(double frameSeconds) {
   updateAll(worldObjectList, frameSeconds);
   updateAll(postPassList, frameSeconds);
   renderFrame();
+  host().swapBuffers();
 }
 
 void reshapeScene(std::uint32_t width, std::uint32_t height) {
-  settings.Width = width;
-  settings.Height = height;
+  drawableSize = {width, height};
   glViewport(0, 0, GLsizei(width), GLsizei(height));
 }
 
 void endScene() {
-  deleteWorlds(worlds);
-  deleteEnvironments(environments);
-  deleteEntries(textureCatalogue);
+  worlds.deleteAll();
+  environments.deleteAll();
+  textureCatalogue.deleteAll();
   firstPassList.clear();
   worldObjectList.clear();
   postPassList.clear();

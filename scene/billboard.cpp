@@ -1,7 +1,6 @@
 #include "scene/billboard.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "camera/camera_director.h"
 #include "data/block_reader.h"
@@ -10,11 +9,15 @@
 #include "math/random.h"
 #include "render/gl.h"
 #include "scene/keyword_values.h"
+#include "scene/parse_block.h"
 #include "scene/parsers.h"
 
 Billboard::Billboard() : angularSpeed((1.0f - 2.0f * rand01()) * 60.0f) {}
 
-void Billboard::parseLine(const char* line, const SceneList& list) {
+void parseBillboard(ObjectList& list) { parseBlock<Billboard>(list); }
+
+void Billboard::parseLine(const BlockReader& block, const ObjectList& list) {
+  const char* line = block.line();
   if (hasKeyword(line, "size")) std::sscanf(line, "size %f", &size);
   if (hasKeyword(line, "rotation")) {
     float v[2] = {};
@@ -64,14 +67,6 @@ void Billboard::parseLine(const char* line, const SceneList& list) {
   if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
   if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", tint);
   if (hasKeyword(line, "xy")) std::sscanf(line, "xy %f", &aspect);
-}
-
-void parseBillboard(SceneList& list) {
-  auto billboard = std::make_unique<Billboard>();
-  BlockReader block(objectFileReader);
-  if (!block.findBegin()) return;
-  while (block.next()) billboard->parseLine(block.line(), list);
-  list.push_back(billboard.release());
 }
 
 void Billboard::update(double elapsedSeconds) {

@@ -36,6 +36,6 @@ class Billboard : public SceneObject {
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;
 
-  // Applies every keyword the line begins with.
-  void parseLine(const char* line, const SceneList& list);
+  // Applies every keyword the block's line begins with (scene/parse_block.h).
+  void parseLine(const BlockReader& block, const ObjectList& list);
 };

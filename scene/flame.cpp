@@ -7,33 +7,29 @@
 #include "data/line_rules.h"
 #include "render/gl.h"
 #include "scene/keyword_values.h"
+#include "scene/parse_block.h"
 #include "scene/parsers.h"
 
-void parseFlame(SceneList& list) {
-  Flame* flame = new Flame;
-  BlockReader block(objectFileReader);
-  if (block.findBegin()) {
-    while (block.next()) {
-      const char* line = block.line();
-      char word[kLineCapacity];
-      if (hasKeyword(line, "texture") && secondWord(line, word)) {
-        flame->assignTexture(word);
-        flame->hasTexture = true;
-      }
-      if (hasKeyword(line, "size")) {
-        float value;
-        if (std::sscanf(line, "size %f", &value) == 1) flame->ringRadius = value + 2000.0f;
-      }
-      if (hasKeyword(line, "angle")) readFloat(line, "angle %f", flame->slope);
-      if (hasKeyword(line, "ell")) readFloat(line, "ell %f", flame->ellipticity);
-      if (hasKeyword(line, "offset")) readFloat(line, "offset %f", flame->bandWidth);
-      if (hasKeyword(line, "orient")) readVector(line, "orient V(%f %f %f)", flame->ringCentre);
-      if (hasKeyword(line, "colorfrom")) readVector(line, "colorfrom V(%f %f %f)", flame->colourFrom);
-      if (hasKeyword(line, "colorto")) readVector(line, "colorto V(%f %f %f)", flame->colourTo);
-      if (hasKeyword(line, "parent") && secondWord(line, word)) flame->anchor = findByName(list, word);
-    }
+void parseFlame(ObjectList& list) { parseBlock<Flame>(list); }
+
+void Flame::parseLine(const BlockReader& block, const ObjectList& list) {
+  const char* line = block.line();
+  char word[kLineCapacity];
+  if (hasKeyword(line, "texture") && secondWord(line, word)) {
+    assignTexture(word);
+    hasTexture = true;
   }
-  list.push_back(flame);
+  if (hasKeyword(line, "size")) {
+    float value;
+    if (std::sscanf(line, "size %f", &value) == 1) ringRadius = value + 2000.0f;
+  }
+  if (hasKeyword(line, "angle")) readFloat(line, "angle %f", slope);
+  if (hasKeyword(line, "ell")) readFloat(line, "ell %f", ellipticity);
+  if (hasKeyword(line, "offset")) readFloat(line, "offset %f", bandWidth);
+  if (hasKeyword(line, "orient")) readVector(line, "orient V(%f %f %f)", ringCentre);
+  if (hasKeyword(line, "colorfrom")) readVector(line, "colorfrom V(%f %f %f)", colourFrom);
+  if (hasKeyword(line, "colorto")) readVector(line, "colorto V(%f %f %f)", colourTo);
+  if (hasKeyword(line, "parent") && secondWord(line, word)) anchor = findByName(list, word);
 }
 
 Vec3 Flame::ringPoint(int k, float radius) const {

@@ -19,6 +19,8 @@ class Flame : public SceneObject {
 
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;
+  // Applies every keyword the block's line begins with (scene/parse_block.h).
+  void parseLine(const BlockReader& block, const ObjectList& list);
 
   // Point k (0..200) of the ellipse of radius `radius`, at the line's height.
   Vec3 ringPoint(int k, float radius) const;

@@ -7,17 +7,17 @@
 #include "data/block_reader.h"
 #include "data/line_rules.h"
 #include "data/texture_catalogue.h"
-#include "host/settings.h"
 #include "math/random.h"
 #include "render/gl.h"
 #include "render/gl_state.h"
 #include "scene/keyword_values.h"
+#include "scene/parse_block.h"
 #include "scene/parsers.h"
 
 namespace {
 
 // Pixel sizes in the data are for an 800-pixel-wide screen.
-float screenScale() { return float(settings.Width) / 800.0f; }
+float screenScale() { return float(drawableSize.width) / 800.0f; }
 
 // A zero vector stays zero instead of turning into NaNs.
 Vec3 unitOrZero(const Vec3& v) {
@@ -50,66 +50,60 @@ void vertex(float u, float v, const Vec3& p) {
 
 }  // namespace
 
-void parseFlare(SceneList& list) {
-  Flare* flare = new Flare;
-  BlockReader block(objectFileReader);
-  if (block.findBegin()) {
-    while (block.next()) {
-      const char* line = block.line();
-      char word[kLineCapacity];
-      if (hasKeyword(line, "size")) {
-        float value;
-        if (std::sscanf(line, "size %f", &value) == 1) flare->size = screenScale() * value;
-      }
-      if (hasKeyword(line, "flash")) readFloat(line, "flash %f)", flare->flicker);
-      if (hasKeyword(line, "lumin")) readFloat(line, "lumin %f)", flare->lumin);
-      if (hasKeyword(line, "focus")) {
-        flare->hasFocus = true;
-        readFloat(line, "focus %f)", flare->focusThreshold);
-      }
-      if (hasKeyword(line, "parent")) {
-        if (secondWord(line, word)) {
-          flare->anchor = findByName(list, word);
-          flare->anchorMissing = flare->anchor == nullptr;
-        }
-        readVector(line, "parent %*s V(%f %f %f)", flare->offset);
-      }
-      if (hasKeyword(line, "FOV")) readFloat(line, "FOV %f", flare->fov);
-      if (hasKeyword(line, "alpha")) {
-        float unused, in, out;
-        const int n = std::sscanf(line, "alpha %f fade: %f %f", &unused, &in, &out);
-        if (n >= 2) flare->fadeIn = in * 60.0f;
-        if (n == 3) flare->fadeOut = out * 60.0f;
-      }
-      if (hasKeyword(line, "env")) {
-        flare->isEnv = true;
-        readVector(line, "env V(%f %f %f)", flare->offset);
-      }
-      if (hasKeyword(line, "texture") && secondWord(line, word)) {
-        flare->assignTexture(word);
-        flare->hasTexture = true;
-      }
-      if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", flare->position);
-      if (hasKeyword(line, "lenseffect")) {
-        flare->lensEffect = true;
-        readLensBlock(block, *flare);
-        line = block.line();
-      }
-      if (hasKeyword(line, "rotation")) {
-        float start, speed;
-        const int n = std::sscanf(line, "rotation %f %f", &start, &speed);
-        if (n >= 1) flare->angle = start;
-        if (n == 2) flare->angularSpeed = speed * 60.0f;
-      }
-      if (hasKeyword(line, "xy")) readFloat(line, "xy %f", flare->aspect);
-      if (hasKeyword(line, "orient")) {
-        readVector(line, "orient V(%f %f %f)", flare->orientPoint);
-        flare->hasOrient = true;
-      }
-    }
+void parseFlare(ObjectList& list) { parseBlock<Flare>(list); }
+
+void Flare::parseLine(BlockReader& block, const ObjectList& list) {
+  const char* line = block.line();
+  char word[kLineCapacity];
+  if (hasKeyword(line, "size")) {
+    float value;
+    if (std::sscanf(line, "size %f", &value) == 1) size = screenScale() * value;
   }
-  flare->fade = 0.0f;
-  list.push_back(flare);
+  if (hasKeyword(line, "flash")) readFloat(line, "flash %f)", flicker);
+  if (hasKeyword(line, "lumin")) readFloat(line, "lumin %f)", lumin);
+  if (hasKeyword(line, "focus")) {
+    hasFocus = true;
+    readFloat(line, "focus %f)", focusThreshold);
+  }
+  if (hasKeyword(line, "parent")) {
+    if (secondWord(line, word)) {
+      anchor = findByName(list, word);
+      anchorMissing = anchor == nullptr;
+    }
+    readVector(line, "parent %*s V(%f %f %f)", offset);
+  }
+  if (hasKeyword(line, "FOV")) readFloat(line, "FOV %f", fov);
+  if (hasKeyword(line, "alpha")) {
+    float unused, in, out;
+    const int n = std::sscanf(line, "alpha %f fade: %f %f", &unused, &in, &out);
+    if (n >= 2) fadeIn = in * 60.0f;
+    if (n == 3) fadeOut = out * 60.0f;
+  }
+  if (hasKeyword(line, "env")) {
+    isEnv = true;
+    readVector(line, "env V(%f %f %f)", offset);
+  }
+  if (hasKeyword(line, "texture") && secondWord(line, word)) {
+    assignTexture(word);
+    hasTexture = true;
+  }
+  if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
+  if (hasKeyword(line, "lenseffect")) {
+    lensEffect = true;
+    readLensBlock(block, *this);
+    line = block.line();
+  }
+  if (hasKeyword(line, "rotation")) {
+    float start, speed;
+    const int n = std::sscanf(line, "rotation %f %f", &start, &speed);
+    if (n >= 1) angle = start;
+    if (n == 2) angularSpeed = speed * 60.0f;
+  }
+  if (hasKeyword(line, "xy")) readFloat(line, "xy %f", aspect);
+  if (hasKeyword(line, "orient")) {
+    readVector(line, "orient V(%f %f %f)", orientPoint);
+    hasOrient = true;
+  }
 }
 
 void Flare::update(double dt) {
@@ -141,7 +135,7 @@ void Flare::update(double dt) {
 }
 
 void Flare::draw(CameraDirector& camera) {
-  const Vec3 screenCentre(float(settings.Width / 2), float(settings.Height / 2), 0);
+  const Vec3 screenCentre(float(drawableSize.width / 2), float(drawableSize.height / 2), 0);
 
   glPushMatrix();
   if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);

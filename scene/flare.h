@@ -49,6 +49,9 @@ class Flare : public SceneObject {
 
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;
+  // Applies every keyword the block's line begins with (scene/parse_block.h);
+  // "lenseffect" reads the four lines after it.
+  void parseLine(BlockReader& block, const ObjectList& list);
 
  private:
   void drawSprite() const;

@@ -8,6 +8,7 @@
 #include "math/mat4.h"
 #include "render/gl.h"
 #include "scene/keyword_values.h"
+#include "scene/parse_block.h"
 #include "scene/parsers.h"
 
 namespace {
@@ -30,40 +31,38 @@ void readMaterial(BlockReader& block, MeshObject& mesh) {
 
 }  // namespace
 
-void parseMesh(SceneList& list) {
-  MeshObject* mesh = new MeshObject;
-  BlockReader block(objectFileReader);
-  if (block.findBegin()) {
-    char word[kLineCapacity];
-    if (block.beginHasName() && secondWord(block.line(), word)) mesh->setName(word);
-    mesh->displayList = geometryList.displayList;
-    while (block.next()) {
-      const char* line = block.line();
-      if (hasKeyword(line, "orient")) {
-        Vec3 axis;
-        float angle;
-        const int n = std::sscanf(line, "orient V(%f %f %f) %f", &axis.x, &axis.y, &axis.z, &angle);
-        if (n >= 3) mesh->orientAxis = axis;
-        if (n == 4) mesh->orientAngle = angle;
-      }
-      if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", mesh->position);
-      if (hasKeyword(line, "look")) readVector(line, "look V(%f %f %f)", mesh->xAxis);
-      if (hasKeyword(line, "right")) readVector(line, "right V(%f %f %f)", mesh->yAxis);
-      if (hasKeyword(line, "material")) {
-        readMaterial(block, *mesh);
-        line = block.line();
-      }
-      if (hasKeyword(line, "scale")) readFloat(line, "scale %f", mesh->scale);
-      if (hasKeyword(line, "speed")) readFloat(line, "speed %f", mesh->speed);
-      if (hasKeyword(line, "light")) mesh->light = true;
-      if (hasKeyword(line, "illum")) mesh->illum = true;
-      if (hasKeyword(line, "invup")) mesh->invup = true;
-      if (hasKeyword(line, "blend")) mesh->blend = true;
-      if (hasKeyword(line, "tiling")) readFloat(line, "tiling %f", mesh->tiling);
-      if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", mesh->colour);
-    }
+void parseMesh(ObjectList& list) { parseBlock<MeshObject>(list); }
+
+void MeshObject::beginBlock(const BlockReader& block) {
+  char word[kLineCapacity];
+  if (block.beginHasName() && secondWord(block.line(), word)) setName(word);
+  displayList = geometryList.displayList;
+}
+
+void MeshObject::parseLine(BlockReader& block, const ObjectList&) {
+  const char* line = block.line();
+  if (hasKeyword(line, "orient")) {
+    Vec3 axis;
+    float angle;
+    const int n = std::sscanf(line, "orient V(%f %f %f) %f", &axis.x, &axis.y, &axis.z, &angle);
+    if (n >= 3) orientAxis = axis;
+    if (n == 4) orientAngle = angle;
   }
-  list.push_back(mesh);
+  if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
+  if (hasKeyword(line, "look")) readVector(line, "look V(%f %f %f)", xAxis);
+  if (hasKeyword(line, "right")) readVector(line, "right V(%f %f %f)", yAxis);
+  if (hasKeyword(line, "material")) {
+    readMaterial(block, *this);
+    line = block.line();
+  }
+  if (hasKeyword(line, "scale")) readFloat(line, "scale %f", scale);
+  if (hasKeyword(line, "speed")) readFloat(line, "speed %f", speed);
+  if (hasKeyword(line, "light")) light = true;
+  if (hasKeyword(line, "illum")) illum = true;
+  if (hasKeyword(line, "invup")) invup = true;
+  if (hasKeyword(line, "blend")) blend = true;
+  if (hasKeyword(line, "tiling")) readFloat(line, "tiling %f", tiling);
+  if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", colour);
 }
 
 void MeshObject::draw(CameraDirector&) {

@@ -24,4 +24,10 @@ class MeshObject : public SceneObject {
 
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;
+
+  // The block frame (scene/parse_block.h): the name of the "begin" line and
+  // the latest geometry, then every keyword a line begins with; "material"
+  // reads the four lines after it.
+  void beginBlock(const BlockReader& block);
+  void parseLine(BlockReader& block, const ObjectList& list);
 };

@@ -1,16 +1,16 @@
 #pragma once
+// parsers.h -- one parser per kind, called by the object-file loader after the kind's type line
 
 #include "scene/scene_object.h"
 
-// One parser per kind. Each is called right after its type line has been
-// read, reads its block from objectFileReader and appends one new object to
-// `list` (parents are looked up in `list`).
-void parseSphere(SceneList& list);
-void parseBillboard(SceneList& list);
-void parseFlare(SceneList& list);
-void parseMesh(SceneList& list);
-void parseFlame(SceneList& list);
-void parseParticleSystem(SceneList& list);
+// Each reads its block from objectFileReader and appends one new object to
+// `list` (scene/parse_block.h).
+void parseSphere(ObjectList& list);
+void parseBillboard(ObjectList& list);
+void parseFlare(ObjectList& list);
+void parseMesh(ObjectList& list);
+void parseFlame(ObjectList& list);
+void parseParticleSystem(ObjectList& list);
 
 // Sphere blocks carry a little state from one block to the next within an
 // object file; the object-file loader resets it at the start of each file.

@@ -9,6 +9,7 @@
 #include "math/random.h"
 #include "render/gl.h"
 #include "scene/keyword_values.h"
+#include "scene/parse_block.h"
 #include "scene/parsers.h"
 
 namespace {
@@ -58,38 +59,32 @@ void drawParticle(const Vec3& at, double angle, const Vec3& normal, float alpha,
 
 }  // namespace
 
-void parseParticleSystem(SceneList& list) {
-  ParticleSystem* system = new ParticleSystem;
-  BlockReader block(objectFileReader);
-  // The particles are made once, for the last "dens" line, when the block
-  // ends: a block of many such lines costs no more than one.
-  std::int32_t density = 0;
-  bool hasDensity = false;
-  if (block.findBegin()) {
-    while (block.next()) {
-      const char* line = block.line();
-      char word[kLineCapacity];
-      if (hasKeyword(line, "texture") && secondWord(line, word)) {
-        system->assignTexture(word);
-        system->hasTexture = true;
-      }
-      if (hasKeyword(line, "size")) readFloat(line, "size %f", system->size);
-      if (hasKeyword(line, "line")) system->mode = ParticleMode::Line;
-      if (hasKeyword(line, "circ")) system->mode = ParticleMode::Circ;
-      if (hasKeyword(line, "flash")) system->mode = ParticleMode::Flash;
-      if (hasKeyword(line, "time")) readFloat(line, "time %f", system->period);
-      if (hasKeyword(line, "dens") && readCount(line, density)) {
-        hasDensity = true;
-        system->timer = 0;
-        system->period = 0;
-      }
-      if (hasKeyword(line, "point1")) readVector(line, "point1 V(%f %f %f)", system->point1);
-      if (hasKeyword(line, "point2")) readVector(line, "point2 V(%f %f %f)", system->point2);
-      if (hasKeyword(line, "rot")) readVector(line, "rot V(%f %f %f)", system->yAxis);
-    }
+void parseParticleSystem(ObjectList& list) { parseBlock<ParticleSystem>(list); }
+
+void ParticleSystem::parseLine(const BlockReader& block, const ObjectList&) {
+  const char* line = block.line();
+  char word[kLineCapacity];
+  if (hasKeyword(line, "texture") && secondWord(line, word)) {
+    assignTexture(word);
+    hasTexture = true;
   }
-  if (hasDensity) system->setDensity(density);
-  list.push_back(system);
+  if (hasKeyword(line, "size")) readFloat(line, "size %f", size);
+  if (hasKeyword(line, "line")) mode = ParticleMode::Line;
+  if (hasKeyword(line, "circ")) mode = ParticleMode::Circ;
+  if (hasKeyword(line, "flash")) mode = ParticleMode::Flash;
+  if (hasKeyword(line, "time")) readFloat(line, "time %f", period);
+  if (hasKeyword(line, "dens") && readCount(line, density_)) {
+    densityGiven_ = true;
+    timer = 0;
+    period = 0;
+  }
+  if (hasKeyword(line, "point1")) readVector(line, "point1 V(%f %f %f)", point1);
+  if (hasKeyword(line, "point2")) readVector(line, "point2 V(%f %f %f)", point2);
+  if (hasKeyword(line, "rot")) readVector(line, "rot V(%f %f %f)", yAxis);
+}
+
+void ParticleSystem::endBlock() {
+  if (densityGiven_) setDensity(density_);
 }
 
 ParticleSystem::ParticleSystem() : spin(rand01() * 360.0f) { position = Vec3(0, 0, 0); }

@@ -50,7 +50,16 @@ class ParticleSystem : public SceneObject {
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;
 
+  // The block frame (scene/parse_block.h): every keyword a line begins
+  // with; the particles are made once, for the last "dens" line, when the
+  // block ends, so a block of many such lines costs no more than one.
+  void parseLine(const BlockReader& block, const ObjectList& list);
+  void endBlock();
+
  private:
+  bool densityGiven_ = false;
+  std::int32_t density_ = 0;
+
   void startBurst();
   void sweepTick(float dt);
   void drawCameraFacing(const float* view);

@@ -1,3 +1,4 @@
+// scene_object.cpp -- the base of every kind drawn in the scene, and the lists that hold them
 #include "scene/scene_object.h"
 
 #include <cstring>
@@ -18,15 +19,4 @@ void SceneObject::assignTexture(const char* path) {
 void SceneObject::setName(const char* text) {
   std::strncpy(name, text, sizeof name - 1);
   name[sizeof name - 1] = '\0';
-}
-
-SceneObject* findByName(const SceneList& list, const char* name) {
-  for (SceneObject* object : list)
-    if (std::strcmp(object->name, name) == 0) return object;
-  return nullptr;
-}
-
-void deleteObjects(SceneList& list) {
-  for (SceneObject* object : list) delete object;
-  list.clear();
 }

@@ -1,10 +1,13 @@
 #pragma once
+// scene_object.h -- the base of every kind drawn in the scene, and the lists that hold them
 
 #include <cstdint>
 #include <vector>
 
+#include "data/owning_list.h"
 #include "math/vec3.h"
 
+class BlockReader;
 class CameraDirector;
 
 // Everything drawn in the 3D scene. Objects are made by their kind's parser
@@ -32,9 +35,18 @@ class SceneObject {
   void assignTexture(const char* path);
   // Copies the name, cut to 14 characters.
   void setName(const char* text);
+
+  // What a kind's parser does besides its keyword lines (see scene/parse_block.h);
+  // a kind that needs either hides these with its own.
+  void beginBlock(const BlockReader&) {}  // the block's "begin" line has been read
+  void endBlock() {}                      // its "end" line has been read
 };
 
-// Pointers in file order; a list owns nothing.
+// The objects of one object file, in file order, owned: a world's objects,
+// an environment's first and post passes.
+using ObjectList = OwningList<SceneObject>;
+
+// Pointers in file order that own nothing: the active lists.
 using SceneList = std::vector<SceneObject*>;
 
 // What the frame updates and draws, copied from the current world each frame.
@@ -46,7 +58,4 @@ extern SceneList postPassList;
 extern float sceneClock;
 
 // The first object of the list with exactly this name, or null.
-SceneObject* findByName(const SceneList& list, const char* name);
-
-// Deletes every object of the list and empties it.
-void deleteObjects(SceneList& list);
+inline SceneObject* findByName(const ObjectList& list, const char* name) { return list.find(name); }

@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <memory>
 
 #include "camera/camera_director.h"
 #include "data/block_reader.h"
@@ -12,6 +11,7 @@
 #include "math/random.h"
 #include "render/gl.h"
 #include "scene/keyword_values.h"
+#include "scene/parse_block.h"
 #include "scene/parsers.h"
 
 SphereParseState sphereParseState;
@@ -35,7 +35,19 @@ Sphere::Sphere() : moonAngle(rand01() * 350.0f), texOffsetU(rand01()), texOffset
 
 Vec3 Sphere::parentPosition() const { return parent ? parent->position : Vec3(0.0f); }
 
-void Sphere::parseLine(const char* line, const SceneList& list) {
+void parseSphere(ObjectList& list) { parseBlock<Sphere>(list); }
+
+void Sphere::beginBlock(const BlockReader& block) {
+  displayList = sphereList.displayList;
+  alphaTexture = sphereParseState.carriedAlphaTexture;
+  if (block.beginHasName()) {
+    char beginName[sizeof name];
+    if (secondWord(block.line(), beginName)) setName(beginName);
+  }
+}
+
+void Sphere::parseLine(const BlockReader& block, const ObjectList& list) {
+  const char* line = block.line();
   SphereParseState& carried = sphereParseState;
   if (hasKeyword(line, "radius")) std::sscanf(line, "radius %f", &radius);
   if (hasKeyword(line, "FOV")) std::sscanf(line, "FOV %f", &fov);
@@ -118,20 +130,6 @@ void Sphere::parseLine(const char* line, const SceneList& list) {
     char parentName[sizeof name];
     if (secondWord(line, parentName)) parent = findByName(list, parentName);
   }
-}
-
-void parseSphere(SceneList& list) {
-  auto sphere = std::make_unique<Sphere>();
-  BlockReader block(objectFileReader);
-  if (!block.findBegin()) return;
-  sphere->displayList = sphereList.displayList;
-  sphere->alphaTexture = sphereParseState.carriedAlphaTexture;
-  if (block.beginHasName()) {
-    char beginName[sizeof sphere->name];
-    if (secondWord(block.line(), beginName)) sphere->setName(beginName);
-  }
-  while (block.next()) sphere->parseLine(block.line(), list);
-  list.push_back(sphere.release());
 }
 
 void Sphere::update(double elapsedSeconds) {

@@ -50,8 +50,10 @@ class Sphere : public SceneObject {
   // The "wire" look: a flat shell of the sphere's colour over everything.
   void drawScan();
 
-  // Applies every keyword the line begins with.
-  void parseLine(const char* line, const SceneList& list);
+  // The block frame (scene/parse_block.h): the name of the "begin" line and
+  // the carried defaults, then every keyword a line begins with.
+  void beginBlock(const BlockReader& block);
+  void parseLine(const BlockReader& block, const ObjectList& list);
 
  private:
   Vec3 parentPosition() const;

@@ -4,28 +4,20 @@
 #include <cstdint>
 #include <string>
 
+#include "host/scene_options.h"
+
 // Where the picture goes: a window given by id, the host's window (or the
 // root window), or a window of the program's own.
 enum class Target { kOwnWindow, kRoot, kWindowId };
 
-struct X11Options {
+struct X11Options : SceneOptions {
   Target target = Target::kOwnWindow;
   unsigned long windowId = 0;       // --window-id
   bool windowed = false;            // --windowed: an ordinary window instead of full screen
   int windowWidth = 0;
   int windowHeight = 0;
   std::string dataDir;              // --data; empty: searched for
-  std::uint32_t speed = 50;         // 0-100
-  bool clock = true;
-  bool twelveHour = false;
-  bool fps = false;
-  bool music = true;                // only ever plays in the program's own window
-  std::uint32_t volume = 100;       // 1-100
-  bool vsync = false;
   int maxFps = 60;                  // 0: no cap
-  bool mouseExit = false;
-  bool seedGiven = false;
-  std::uint32_t seed = 0;
   bool help = false;
   bool version = false;
 

@@ -8,9 +8,8 @@
 
 #include "data/archive.h"
 #include "data/data_file.h"
-#include "host/host_hooks.h"
+#include "host/console_host.h"
 #include "host/settings.h"
-#include "render/frame.h"
 #include "render/session.h"
 #include "x11/pulse_music.h"
 #include "x11/stop_request.h"
@@ -18,46 +17,37 @@
 
 namespace {
 
-X11Window* hookWindow = nullptr;  // the window the core's hooks draw into
+// The Linux program as the core's host: it draws into its window, swaps
+// there, and ends loading early when a signal or the window asks it to.
+class X11Host : public ConsoleHost {
+ public:
+  explicit X11Host(X11Window& window) : ConsoleHost("orbivane", stderr), window_(window) {}
 
-void applyOptions(const X11Options& options) {
-  settings.Speed = options.speed;
-  settings.ShowClock = options.clock;
-  settings.TimeFormat = options.twelveHour;
-  settings.ShowFPS = options.fps;
-  settings.EnableMusic = options.music && !options.underHost();
-  settings.Volume = options.volume;
-  settings.VSync = options.vsync;
-  settings.MouseExit = options.mouseExit;
-  settings.DefGamma = true;
-}
+  // Handles the window's events and follows its size; true when the window
+  // is gone or closed, or the person ended the run.
+  bool followWindow() {
+    const WindowEvents events = window_.pollEvents();
+    if (events.resized) fitScene();
+    return events.end;
+  }
 
-void fitScene(const X11Window& window) {
-  reshapeScene(std::uint32_t(window.width()), std::uint32_t(window.height()));
-}
+  void fitScene() {
+    reshapeScene(std::uint32_t(window_.width()), std::uint32_t(window_.height()));
+  }
 
-// Handles the window's events and follows its size; true when the window is
-// gone or closed, or the person ended the run.
-bool followWindow(X11Window& window) {
-  const WindowEvents events = window.pollEvents();
-  if (events.resized) fitScene(window);
-  return events.end;
-}
-
-void installHooks() {
-  hostHooks = HostHooks{};
-  hostHooks.showMessage = [](const char* text, const char* caption) {
-    std::fprintf(stderr, "orbivane: %s: %s\n", caption, text);
-  };
   // Between loading steps the window's events are handled too, so that a
   // window that goes away or changes size during loading is noticed.
-  hostHooks.loadingStep = [] {
-    if (followWindow(*hookWindow)) stopRequested = 1;
+  void loadingStep() override {
+    if (followWindow()) stopRequested = 1;
     drawLoadingStep();
-    hookWindow->swapBuffers();
-  };
-  hostHooks.loadingCancelled = [] { return stopRequested != 0; };
-}
+  }
+  bool loadingCancelled() override { return stopRequested != 0; }
+  void swapBuffers() override { window_.swapBuffers(); }
+  void setSwapInterval(int interval) override { window_.setSwapInterval(interval); }
+
+ private:
+  X11Window& window_;
+};
 
 // Holds the frame rate at a cap by sleeping until each frame's turn; a
 // signal cuts the sleep short.
@@ -94,15 +84,6 @@ class FrameCap {
   timespec next_;
 };
 
-void reportData(const std::string& dataDir) {
-  const std::string missing = missingArchiveReason(dataDir);
-  if (!missing.empty())
-    std::fprintf(stderr, "orbivane: %s: the screen stays black\n", missing.c_str());
-  else if (!currentWorld && !stopRequested)
-    std::fprintf(stderr, "orbivane: %s/data.sdd holds no scene to show: the screen stays black\n",
-                 dataDir.c_str());
-}
-
 }  // namespace
 
 int runX11(const X11Options& options, const std::string& dataDir) {
@@ -113,13 +94,13 @@ int runX11(const X11Options& options, const std::string& dataDir) {
     std::fprintf(stderr, "orbivane: %s\n", error.c_str());
     return 1;
   }
-  hookWindow = &window;
-  applyOptions(options);
-  fitScene(window);
+  X11Host host(window);
+  setHost(&host);
+  applySceneOptions(options);
+  if (options.underHost()) settings.EnableMusic = false;
+  host.fitScene();
   const std::string archive = dataDir + "/data.sdd";
   setDataArchivePath(archive.c_str());
-  installHooks();
-  window.setSwapInterval(options.vsync ? 1 : 0);
 
   loadLoadingImages();
   loadScene();
@@ -128,19 +109,18 @@ int runX11(const X11Options& options, const std::string& dataDir) {
     DataFile music;  // the player keeps a copy of the track
     if (music.open("music.ogg")) player.start(music.data, music.size, settings.Volume);
   }
-  startFlight(options.seedGiven ? &options.seed : nullptr);
-  reportData(dataDir);
+  startFlight(options.seedOrNull());
+  host.reportEmptyScene(dataDir);
 
   FrameCap cap(options.maxFps);
-  while (!stopRequested && !followWindow(window)) {
+  while (!stopRequested && !host.followWindow()) {
     makeFrame(takeFrameTime());
-    window.swapBuffers();
     cap.wait();
   }
 
   player.stop();
   endScene();
+  setHost(nullptr);
   window.close();
-  hookWindow = nullptr;
   return 0;
 }

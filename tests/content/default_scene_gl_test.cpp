@@ -95,9 +95,8 @@ void expectPowerOfTwoPictures() {
 
 struct DefaultSceneGl : GlTest {
   RenderStateGuard guard;
-  TempDir logDir;
 
-  void start() { startTestScene(3, logDir.file("log")); }
+  void start() { startTestScene(3); }
   void TearDown() override { endScene(); }
 };
 
@@ -113,7 +112,7 @@ TEST_F(DefaultSceneGl, StartsTheLitSystemWithEveryKindAndEveryNameFound) {
   EXPECT_FALSE(currentWorld->postPass->empty());
 
   int spheres = 0, billboards = 0, flares = 0, meshes = 0, flames = 0, particles = 0;
-  for (const SceneList* list : {currentWorld->firstPass, &currentWorld->objects, currentWorld->postPass}) {
+  for (const ObjectList* list : {currentWorld->firstPass, &std::as_const(currentWorld->objects), currentWorld->postPass}) {
     for (SceneObject* object : *list) {
       spheres += dynamic_cast<Sphere*>(object) != nullptr;
       billboards += dynamic_cast<Billboard*>(object) != nullptr;

@@ -2,22 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <initializer_list>
 #include <string>
 
 #include "tests/support/temp_dir.h"
 
 namespace {
-
-// The environments loaded in a test, deleted with their objects at the end.
-struct LoadedEnvironments {
-  EnvironmentList list;
-  LoadedEnvironments() = default;
-  LoadedEnvironments(const LoadedEnvironments&) = delete;
-  LoadedEnvironments& operator=(const LoadedEnvironments&) = delete;
-  ~LoadedEnvironments() { deleteEnvironments(list); }
-};
 
 // An object file of one sphere a name.
 RarMember objectFile(const std::string& name, std::initializer_list<const char*> spheres) {
@@ -26,7 +16,7 @@ RarMember objectFile(const std::string& name, std::initializer_list<const char*>
   return textMember(name, text + "ENDWORLD\n");
 }
 
-std::string names(const SceneList& list) {
+std::string names(const ObjectList& list) {
   std::string out;
   for (const SceneObject* object : list) out += std::string(out.empty() ? "" : " ") + object->name;
   return out;
@@ -41,52 +31,41 @@ TEST(Environments, BlocksFillTheirPassListsInLineOrder) {
                                      "env deep\nfirstpass b.txt\nfirstpass a.txt\nend\n"
                                      "env bare\nend\nENV_END\n"),
                           objectFile("a.txt", {"sky", "stars"}), objectFile("b.txt", {"glow"})});
-  LoadedEnvironments environments;
-  loadEnvironments(environments.list, "env.txt");
-  ASSERT_EQ(environments.list.size(), 3u);
-  const Environment& space = *environments.list[0];
+  EnvironmentList environments;
+  loadEnvironments(environments, "env.txt");
+  ASSERT_EQ(environments.size(), 3u);
+  const Environment& space = *environments[0];
   EXPECT_STREQ(space.name, "space");
   EXPECT_EQ(names(space.firstPass), "sky stars");
   EXPECT_EQ(names(space.postPass), "glow");
-  EXPECT_EQ(names(environments.list[1]->firstPass), "glow sky stars");
-  EXPECT_TRUE(environments.list[1]->postPass.empty());
-  EXPECT_TRUE(environments.list[2]->firstPass.empty());
+  EXPECT_EQ(names(environments[1]->firstPass), "glow sky stars");
+  EXPECT_TRUE(environments[1]->postPass.empty());
+  EXPECT_TRUE(environments[2]->firstPass.empty());
   // The same file named twice gives separate objects.
-  EXPECT_NE(space.firstPass[0], environments.list[1]->firstPass[1]);
+  EXPECT_NE(space.firstPass[0], environments[1]->firstPass[1]);
 }
 
 TEST(Environments, OnlyATerminatorOutsideABlockEndsTheFile) {
   ArchiveFixture archive({textMember("env.txt",
                                      "envy a\nENV_END\nend\n"
                                      "env b\nend\nENV_END\nenv c\nend\n")});
-  LoadedEnvironments environments;
-  loadEnvironments(environments.list, "env.txt");
-  ASSERT_EQ(environments.list.size(), 2u);
-  EXPECT_STREQ(environments.list[0]->name, "a");  // "env" is a prefix
-  EXPECT_STREQ(environments.list[1]->name, "b");
+  EnvironmentList environments;
+  loadEnvironments(environments, "env.txt");
+  ASSERT_EQ(environments.size(), 2u);
+  EXPECT_STREQ(environments[0]->name, "a");  // "env" is a prefix
+  EXPECT_STREQ(environments[1]->name, "b");
 }
 
 TEST(Environments, UnterminatedOrMissingFilesStopAtTheEndOfTheData) {
   ArchiveFixture archive({textMember("open.txt",
                                      "env a_name_longer_than_nineteen\nfirstpass a.txt\npostpass"),
                           textMember("noend.txt", "env x\nend\n"), objectFile("a.txt", {"sky"})});
-  LoadedEnvironments environments;
-  loadEnvironments(environments.list, "open.txt");
-  ASSERT_EQ(environments.list.size(), 1u);
-  EXPECT_STREQ(environments.list[0]->name, "a_name_longer_than_");
-  EXPECT_EQ(names(environments.list[0]->firstPass), "sky");
-  loadEnvironments(environments.list, "noend.txt");
-  loadEnvironments(environments.list, "missing.txt");
-  EXPECT_EQ(environments.list.size(), 2u);
-}
-
-TEST(Environments, FindTakesTheFirstExactName) {
-  Environment first, second, other;
-  std::strcpy(first.name, "space");
-  std::strcpy(second.name, "space");
-  std::strcpy(other.name, "Space");
-  const EnvironmentList list = {&other, &first, &second};
-  EXPECT_EQ(findEnvironment(list, "space"), &first);
-  EXPECT_EQ(findEnvironment(list, "SPACE"), nullptr);
-  EXPECT_EQ(findEnvironment(EnvironmentList(), "space"), nullptr);
+  EnvironmentList environments;
+  loadEnvironments(environments, "open.txt");
+  ASSERT_EQ(environments.size(), 1u);
+  EXPECT_STREQ(environments[0]->name, "a_name_longer_than_");
+  EXPECT_EQ(names(environments[0]->firstPass), "sky");
+  loadEnvironments(environments, "noend.txt");
+  loadEnvironments(environments, "missing.txt");
+  EXPECT_EQ(environments.size(), 2u);
 }

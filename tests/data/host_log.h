@@ -1,38 +1,31 @@
 #pragma once
+// host_log.h -- a test host that records the messages and loading steps the core sends it
 
-// Records what the core shows through the host hooks while it lives.
 #include <string>
 #include <vector>
 
-#include "host/host_hooks.h"
+#include "host/host.h"
 
-class HostLog {
+// Installed while it lives; the host before it comes back at its end.
+class HostLog : public Host {
  public:
   struct Message {
     std::string text, caption;
   };
 
-  HostLog() : saved_(hostHooks) {
-    current() = this;
-    hostHooks.showMessage = [](const char* text, const char* caption) {
-      current()->messages.push_back({text, caption});
-    };
-    hostHooks.loadingStep = [] { ++current()->loadingSteps; };
-  }
-  ~HostLog() {
-    hostHooks = saved_;
-    current() = nullptr;
-  }
+  HostLog() : previous_(&host()) { setHost(this); }
+  ~HostLog() override { setHost(previous_); }
   HostLog(const HostLog&) = delete;
   HostLog& operator=(const HostLog&) = delete;
+
+  void showMessage(const char* text, const char* caption) override {
+    messages.push_back({text, caption});
+  }
+  void loadingStep() override { ++loadingSteps; }
 
   std::vector<Message> messages;
   int loadingSteps = 0;
 
  private:
-  static HostLog*& current() {
-    static HostLog* log = nullptr;
-    return log;
-  }
-  HostHooks saved_;
+  Host* previous_;
 };

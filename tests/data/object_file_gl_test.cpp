@@ -21,19 +21,19 @@ TEST_F(ObjectFileGl, GeometryLinesGiveTheBlocksAfterThemTheirMesh) {
                                      "mesh\nbegin second\nend\nsphere\nbegin\nlist\nend\n"
                                      "geometry\nENDWORLD\n")});
   HostLog log;
-  OwnedSceneList objects;
-  loadObjectFile(objects.list, "objects.txt");
-  ASSERT_EQ(objects.list.size(), 4u);
-  auto* first = dynamic_cast<MeshObject*>(objects.list[0]);
-  auto* second = dynamic_cast<MeshObject*>(objects.list[2]);
+  ObjectList objects;
+  loadObjectFile(objects, "objects.txt");
+  ASSERT_EQ(objects.size(), 4u);
+  auto* first = dynamic_cast<MeshObject*>(objects[0]);
+  auto* second = dynamic_cast<MeshObject*>(objects[2]);
   ASSERT_NE(first, nullptr);
   ASSERT_NE(second, nullptr);
   EXPECT_STREQ(first->name, "first");
   EXPECT_NE(first->displayList, 0u);
   EXPECT_NE(second->displayList, first->displayList);
   EXPECT_EQ(second->displayList, geometryList.displayList);  // a bare "geometry" keeps it
-  EXPECT_EQ(static_cast<Sphere*>(objects.list[1])->displayList, first->displayList);
-  EXPECT_EQ(static_cast<Sphere*>(objects.list[3])->displayList, second->displayList);
+  EXPECT_EQ(static_cast<Sphere*>(objects[1])->displayList, first->displayList);
+  EXPECT_EQ(static_cast<Sphere*>(objects[3])->displayList, second->displayList);
   EXPECT_TRUE(glIsList(first->displayList));
   EXPECT_EQ(log.loadingSteps, 7);
   glDeleteLists(first->displayList, 1);

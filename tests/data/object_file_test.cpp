@@ -12,7 +12,7 @@
 
 namespace {
 
-Sphere* sphereAt(const SceneList& list, std::size_t i) { return dynamic_cast<Sphere*>(list.at(i)); }
+Sphere* sphereAt(const ObjectList& list, std::size_t i) { return dynamic_cast<Sphere*>(list.items().at(i)); }
 
 }  // namespace
 
@@ -42,15 +42,15 @@ TEST(ObjectFile, BlocksBecomeObjectsInFileOrderUpToTheTerminator) {
                                      "ENDWORLD\n"
                                      "sphere\nbegin after\nend\n")});
   HostLog log;
-  OwnedSceneList objects;
-  loadObjectFile(objects.list, "objects.txt");
-  ASSERT_EQ(objects.list.size(), 3u);
-  ASSERT_NE(sphereAt(objects.list, 0), nullptr);
-  EXPECT_STREQ(objects.list[0]->name, "sun");
-  auto* billboard = dynamic_cast<Billboard*>(objects.list[1]);
+  ObjectList objects;
+  loadObjectFile(objects, "objects.txt");
+  ASSERT_EQ(objects.size(), 3u);
+  ASSERT_NE(sphereAt(objects, 0), nullptr);
+  EXPECT_STREQ(objects[0]->name, "sun");
+  auto* billboard = dynamic_cast<Billboard*>(objects[1]);
   ASSERT_NE(billboard, nullptr);
-  EXPECT_EQ(billboard->anchor, objects.list[0]);
-  EXPECT_NE(dynamic_cast<ParticleSystem*>(objects.list[2]), nullptr);
+  EXPECT_EQ(billboard->anchor, objects[0]);
+  EXPECT_NE(dynamic_cast<ParticleSystem*>(objects[2]), nullptr);
   EXPECT_EQ(log.loadingSteps, 3);
   EXPECT_EQ(objectFileReader.data, nullptr);  // closed again
   EXPECT_EQ(objectFileReader.position, 0u);
@@ -59,11 +59,11 @@ TEST(ObjectFile, BlocksBecomeObjectsInFileOrderUpToTheTerminator) {
 TEST(ObjectFile, ATerminatorAloneSendsNoLoadingStep) {
   ArchiveFixture archive({textMember("end.txt", "ENDWORLD\n"), textMember("empty.txt", "")});
   HostLog log;
-  OwnedSceneList objects;
-  loadObjectFile(objects.list, "end.txt");
-  loadObjectFile(objects.list, "empty.txt");
-  loadObjectFile(objects.list, "missing.txt");
-  EXPECT_TRUE(objects.list.empty());
+  ObjectList objects;
+  loadObjectFile(objects, "end.txt");
+  loadObjectFile(objects, "empty.txt");
+  loadObjectFile(objects, "missing.txt");
+  EXPECT_TRUE(objects.empty());
   EXPECT_EQ(log.loadingSteps, 0);
 }
 
@@ -72,15 +72,16 @@ TEST(ObjectFile, UnterminatedFilesAndBlocksEndWithTheData) {
                           textMember("nobegin.txt", "sphere\nradius 2\nend\n"),
                           textMember("last.txt", "sphere\nbegin c\nend\nsphere")});
   HostLog log;
-  OwnedSceneList objects;
-  loadObjectFile(objects.list, "open.txt");
-  ASSERT_EQ(objects.list.size(), 2u);
-  EXPECT_EQ(sphereAt(objects.list, 1)->radius, 2.0f);
-  loadObjectFile(objects.list, "nobegin.txt");
-  EXPECT_EQ(objects.list.size(), 2u);  // a block that never begins makes nothing
-  loadObjectFile(objects.list, "last.txt");  // a type line as the very last line
-  ASSERT_EQ(objects.list.size(), 3u);
-  EXPECT_STREQ(objects.list[2]->name, "c");
+  ObjectList objects;
+  loadObjectFile(objects, "open.txt");
+  ASSERT_EQ(objects.size(), 2u);
+  EXPECT_EQ(sphereAt(objects, 1)->radius, 2.0f);
+  loadObjectFile(objects, "nobegin.txt");
+  ASSERT_EQ(objects.size(), 3u);  // a block that never begins: the kind's defaults
+  EXPECT_EQ(sphereAt(objects, 2)->radius, Sphere().radius);
+  loadObjectFile(objects, "last.txt");  // a type line as the very last line
+  ASSERT_EQ(objects.size(), 5u);
+  EXPECT_STREQ(objects[3]->name, "c");
   EXPECT_EQ(log.loadingSteps, 5);
 }
 
@@ -89,16 +90,16 @@ TEST(ObjectFile, EachFileStartsTheSphereCarryAfresh) {
       "sphere\nbegin\nmoon\nflash\ntexture textures\\a.tga\nend\n"
       "sphere\nbegin\nmoon\nflash\nend\nENDWORLD\n";
   ArchiveFixture archive({textMember("a.txt", text), textMember("b.txt", text)});
-  OwnedSceneList objects;
-  loadObjectFile(objects.list, "a.txt");
-  loadObjectFile(objects.list, "b.txt");
-  ASSERT_EQ(objects.list.size(), 4u);
+  ObjectList objects;
+  loadObjectFile(objects, "a.txt");
+  loadObjectFile(objects, "b.txt");
+  ASSERT_EQ(objects.size(), 4u);
   for (std::size_t first : {0u, 2u}) {
     SCOPED_TRACE(first);
-    EXPECT_EQ(sphereAt(objects.list, first)->moonSpeed, 2.0f);
-    EXPECT_EQ(sphereAt(objects.list, first + 1)->moonSpeed, 1.5f);
-    EXPECT_EQ(sphereAt(objects.list, first)->flashTime, 0.0f);
-    EXPECT_EQ(sphereAt(objects.list, first + 1)->flashTime, 0.25f);
-    EXPECT_TRUE(sphereAt(objects.list, first + 1)->alphaTexture);
+    EXPECT_EQ(sphereAt(objects, first)->moonSpeed, 2.0f);
+    EXPECT_EQ(sphereAt(objects, first + 1)->moonSpeed, 1.5f);
+    EXPECT_EQ(sphereAt(objects, first)->flashTime, 0.0f);
+    EXPECT_EQ(sphereAt(objects, first + 1)->flashTime, 0.25f);
+    EXPECT_TRUE(sphereAt(objects, first + 1)->alphaTexture);
   }
 }

@@ -44,11 +44,6 @@ GLuint loaded(const char* fileName) {
   return entry.glTexture;
 }
 
-// The saver keeps its entries for the whole run; a test frees its own.
-struct OwnedCatalogue : TextureCatalogue {
-  ~OwnedCatalogue() { deleteEntries(*this); }
-};
-
 struct Textured : SceneObject {
   void draw(CameraDirector&) override {}
   void update(double) override {}
@@ -66,7 +61,7 @@ TEST_F(TextureCatalogueGl, ListOrderDuplicatesExtensionsAndLoadingSteps) {
       {"textures\\d.jpeg", jpeg}, {"textures\\e.tga", tga}, {"textures\\f.TGA", tga},
       {"textures\\x.bmp", jpeg}, {"textures\\after.jpg", jpeg}});
   HostLog log;
-  OwnedCatalogue catalogue;
+  TextureCatalogue catalogue;
   loadTextureCatalogue(catalogue, "texture.txt", true);
 
   const char* paths[] = {"textures\\a.jpg", "textures\\b.JPG", "textures\\c.Jpg",
@@ -86,7 +81,7 @@ TEST_F(TextureCatalogueGl, ListOrderDuplicatesExtensionsAndLoadingSteps) {
   ASSERT_EQ(log.messages.size(), 1u);
   EXPECT_EQ(log.messages[0].text, "ARCH:Can't load JPG file: textures\\missing.jpg");
 
-  OwnedCatalogue quiet;
+  TextureCatalogue quiet;
   loadTextureCatalogue(quiet, "texture.txt", false);
   EXPECT_EQ(quiet.size(), 9u);
   EXPECT_EQ(log.loadingSteps, 9);
@@ -95,12 +90,12 @@ TEST_F(TextureCatalogueGl, ListOrderDuplicatesExtensionsAndLoadingSteps) {
 TEST_F(TextureCatalogueGl, ListWithoutTerminatorEndsWithTheData) {
   ArchiveFixture archive({textMember("texture.txt", "a.jpg\nb.jpg"),
                           {"textures\\a.jpg", solidJpeg(1, 1)}, {"textures\\b.jpg", solidJpeg(1, 1)}});
-  OwnedCatalogue catalogue;
+  TextureCatalogue catalogue;
   loadTextureCatalogue(catalogue, "texture.txt", false);
   ASSERT_EQ(catalogue.size(), 2u);
   EXPECT_NE(catalogue[1]->glTexture, 0u);
 
-  OwnedCatalogue none;
+  TextureCatalogue none;
   loadTextureCatalogue(none, "absent.txt", false);
   EXPECT_TRUE(none.empty());
 }
@@ -238,8 +233,6 @@ TEST_F(TextureCatalogueGl, AssignTextureTakesTheEntryAndDecidesAlphaByLowerCaseT
                           {"textures\\s.tga", solidTga(2, 24, {1, 2, 3})},
                           {"textures\\S.TGA", solidTga(2, 24, {1, 2, 3})},
                           {"textures\\c.jpg", solidJpeg(1, 1)}});
-  OwnedCatalogue saved;
-  saved.swap(textureCatalogue);
   loadTextureCatalogue(textureCatalogue, "texture.txt", false);
   ASSERT_EQ(textureCatalogue.size(), 3u);
 
@@ -256,7 +249,7 @@ TEST_F(TextureCatalogueGl, AssignTextureTakesTheEntryAndDecidesAlphaByLowerCaseT
   object.assignTexture("textures\\c.jpg");
   EXPECT_FALSE(object.alphaTexture);
   EXPECT_EQ(object.texture, textureCatalogue[2]->glTexture);
-  textureCatalogue.swap(saved);
+  textureCatalogue.deleteAll();
 }
 
 TEST_F(TextureCatalogueGl, LongFileNamesAreCutToThePathField) {

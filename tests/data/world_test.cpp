@@ -12,13 +12,6 @@ namespace {
 struct LoadedScene {
   EnvironmentList environments;
   WorldList worlds;
-  LoadedScene() = default;
-  LoadedScene(const LoadedScene&) = delete;
-  LoadedScene& operator=(const LoadedScene&) = delete;
-  ~LoadedScene() {
-    deleteWorlds(worlds);
-    deleteEnvironments(environments);
-  }
 };
 
 const RarMember kEnvFile = textMember("env.txt", "env space\nfirstpass sky.txt\nend\nENV_END\n");
@@ -74,13 +67,4 @@ TEST(Worlds, TerminatorInsideABlockAndUnterminatedFiles) {
   EXPECT_STREQ(scene.worlds[1]->name, "a_world_name_of_mor");
   EXPECT_EQ(std::strlen(scene.worlds[1]->sceneDir), 49u);
   EXPECT_EQ(scene.worlds[1]->objects.size(), 2u);
-}
-
-TEST(Worlds, FindTakesTheFirstExactName) {
-  World first, second;
-  std::strcpy(first.name, "world");
-  std::strcpy(second.name, "world");
-  const WorldList list = {&first, &second};
-  EXPECT_EQ(findWorld(list, "world"), &first);
-  EXPECT_EQ(findWorld(list, "World"), nullptr);
 }

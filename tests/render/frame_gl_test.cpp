@@ -6,6 +6,7 @@
 
 #include "camera/camera_director.h"
 #include "data/world.h"
+#include "host/host.h"
 #include "render/session.h"
 #include "render/gl_state.h"
 #include "render/stopwatch.h"
@@ -36,6 +37,19 @@ class RecordingObject : public SceneObject {
   float modelviewAtDraw[16] = {};
   double lastUpdate = -1;
   bool messWithTextureMatrix = false;
+};
+
+// Makes a recording object at the end of `list`.
+RecordingObject& addRecording(ObjectList& list, const char* label) {
+  auto* object = new RecordingObject(label);
+  list.add(object);
+  return *object;
+}
+
+// Counts the seconds the frame tells its host have passed.
+struct SecondCounter : Host {
+  int seconds = 0;
+  void secondPassed() override { ++seconds; }
 };
 
 // A red quad over the whole viewport, depth off, to see what a clear removes.
@@ -73,18 +87,21 @@ void expectNear(const std::vector<float>& actual, const std::vector<float>& expe
 
 struct FrameGl : GlTest {
   RenderStateGuard guard;
-  RecordingObject sky{"sky"}, planet{"planet"}, moon{"moon"}, glow{"glow"};
-  SceneList firstPass{&sky}, postPass{&glow};
+  SecondCounter counter;
+  ObjectList firstPass, postPass;
   World world;
+  RecordingObject& sky = addRecording(firstPass, "sky");
+  RecordingObject& planet = addRecording(world.objects, "planet");
+  RecordingObject& moon = addRecording(world.objects, "moon");
+  RecordingObject& glow = addRecording(postPass, "glow");
 
   void SetUp() override {
     GlTest::SetUp();
-    settings.Width = kGlTestWidth;
-    settings.Height = kGlTestHeight;
+    drawableSize = {kGlTestWidth, kGlTestHeight};
     settings.ShowFPS = false;
     settings.ShowClock = false;
+    setHost(&counter);
     initGlState();
-    world.objects = {&planet, &moon};
     world.firstPass = &firstPass;
     world.postPass = &postPass;
     currentWorld = &world;
@@ -93,7 +110,6 @@ struct FrameGl : GlTest {
     postPassList.clear();
     framesThisSecond = 0;
     shownFps = 0;
-    movementTotal = 0;
     fpsStopwatch.start();
     cameraDirector.eye = {10, 20, 300};
     cameraDirector.forward = {0, 0, -1};
@@ -177,27 +193,25 @@ TEST_F(FrameGl, NoWorldClearsToBlackAndCountsNothing) {
   paintRed();
   ASSERT_EQ(readPixel(10, 10).r, 255);
   fpsStopwatch.startCount -= 5'000'000'000;  // the FPS window is long over
-  movementTotal = 3;
   renderFrame();
   const Pixel p = readPixel(10, 10);
   EXPECT_EQ(p.r + p.g + p.b, 0);
   EXPECT_EQ(framesThisSecond, 0u);
-  EXPECT_EQ(movementTotal, 3.0f);
+  EXPECT_EQ(counter.seconds, 0);
   EXPECT_TRUE(events.empty());
 }
 
 TEST_F(FrameGl, FpsWindowClosesAtTheFirstFrameAfterASecond) {
-  movementTotal = 5;
   for (int i = 0; i < 4; ++i) renderFrame();
   EXPECT_EQ(shownFps, 0u);  // 0 until a full second has passed
   EXPECT_EQ(framesThisSecond, 4u);
-  EXPECT_EQ(movementTotal, 5.0f);
+  EXPECT_EQ(counter.seconds, 0);
 
   fpsStopwatch.startCount -= 1'100'000'000;
   renderFrame();
   EXPECT_EQ(shownFps, 4u);  // this frame opens the next window
   EXPECT_EQ(framesThisSecond, 1u);
-  EXPECT_EQ(movementTotal, 0.0f);
+  EXPECT_EQ(counter.seconds, 1);
   EXPECT_LT(fpsStopwatch.elapsed(), 1.0);
 
   renderFrame();

@@ -4,29 +4,33 @@
 #include <string>
 #include <vector>
 
+#include "host/host.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
 
 namespace {
 
+// Notes what the GL state asks of its host.
+struct RecordingHost : Host {
+  std::vector<std::string> calls;
+  GammaRamp lastRamp{};
+  void setSwapInterval(int interval) override { calls.push_back("swap " + std::to_string(interval)); }
+  bool applyGammaRamp(const std::uint16_t* ramp) override {
+    std::memcpy(lastRamp.data(), ramp, sizeof(GammaRamp));
+    calls.push_back("ramp");
+    return true;
+  }
+};
+
 struct GlStateGl : GlTest {
   RenderStateGuard guard;
+  RecordingHost recorder;
 
   void SetUp() override {
     GlTest::SetUp();
-    settings.Width = 40;
-    settings.Height = 30;
+    drawableSize = {40, 30};
     settings.DefGamma = true;
-    calls().clear();
-  }
-
-  static std::vector<std::string>& calls() {
-    static std::vector<std::string> log;
-    return log;
-  }
-  static GammaRamp& lastRamp() {
-    static GammaRamp ramp;
-    return ramp;
+    setHost(&recorder);
   }
 };
 
@@ -46,15 +50,6 @@ int stackDepth(GLenum which) {
   GLint depth = 0;
   glGetIntegerv(which, &depth);
   return depth;
-}
-
-int APIENTRY recordSwapInterval(int interval) {
-  GlStateGl::calls().push_back("swap " + std::to_string(interval));
-  return 1;
-}
-int APIENTRY recordGetSwapInterval(int) {
-  GlStateGl::calls().push_back("get");
-  return 1;
 }
 
 TEST_F(GlStateGl, SetsTheSceneBaseline) {
@@ -82,8 +77,7 @@ TEST_F(GlStateGl, SetsTheSceneBaseline) {
 }
 
 TEST_F(GlStateGl, ProjectionIsAFixedFourByThreeFrustum) {
-  settings.Width = 64;  // 16:12 or 16:9 alike: the frustum does not follow
-  settings.Height = 36;
+  drawableSize = {64, 36};  // 16:12 or 16:9 alike: the frustum does not follow
   initGlState();
   const std::vector<float> p = matrix(GL_PROJECTION_MATRIX);
   const double n = 80, f = 5000000;
@@ -96,55 +90,24 @@ TEST_F(GlStateGl, ProjectionIsAFixedFourByThreeFrustum) {
   EXPECT_EQ(p[9], 0.0f);
 }
 
-TEST_F(GlStateGl, SwapIntervalOnlyThroughBothExtensionFunctions) {
+TEST_F(GlStateGl, TheHostSetsTheSwapIntervalOfVSyncAndTakesTheGammaRampUnlessKept) {
   settings.VSync = true;
-  hostHooks.getProcAddress = [](const char* name) -> void* {
-    if (!std::strcmp(name, "wglSwapIntervalEXT")) return reinterpret_cast<void*>(recordSwapInterval);
-    if (!std::strcmp(name, "wglGetSwapIntervalEXT"))
-      return reinterpret_cast<void*>(recordGetSwapInterval);
-    return nullptr;
-  };
-  initGlState();
-  settings.VSync = false;
-  initGlState();
-  EXPECT_EQ(calls(), (std::vector<std::string>{"swap 1", "swap 0"}));
-
-  // Only the getter found: nothing to call, nothing happens.
-  calls().clear();
-  hostHooks.getProcAddress = [](const char* name) -> void* {
-    return std::strcmp(name, "wglGetSwapIntervalEXT") ? nullptr
-                                                       : reinterpret_cast<void*>(recordGetSwapInterval);
-  };
-  initGlState();
-  hostHooks.getProcAddress = nullptr;
-  initGlState();
-  EXPECT_TRUE(calls().empty());
-}
-
-TEST_F(GlStateGl, GammaRampOnlyWhenTheDisplayGammaIsNotKept) {
-  hostHooks.applyGammaRamp = [](const std::uint16_t* ramp) {
-    std::memcpy(lastRamp().data(), ramp, sizeof(GammaRamp));
-    calls().push_back("ramp");
-    return true;
-  };
   settings.Gamma = 100;
   initGlState();
-  EXPECT_TRUE(calls().empty());
-
+  settings.VSync = false;
   settings.DefGamma = false;
   initGlState();
-  ASSERT_EQ(calls().size(), 1u);
-  EXPECT_EQ(lastRamp(), gammaRampTable(0.5f, 0.5f, 0.5f));
+  EXPECT_EQ(recorder.calls, (std::vector<std::string>{"swap 1", "swap 0", "ramp"}));
+  EXPECT_EQ(recorder.lastRamp, gammaRampTable(0.5f, 0.5f, 0.5f));
   EXPECT_TRUE(setGammaRamp(1, 1, 1));
-  EXPECT_EQ(lastRamp()[255], 65280);
+  EXPECT_EQ(recorder.lastRamp[255], 65280);
 
-  hostHooks.applyGammaRamp = nullptr;
+  setHost(nullptr);  // a host without gamma
   EXPECT_FALSE(setGammaRamp(1, 1, 1));
 }
 
 TEST_F(GlStateGl, OverlayBracketsRestoreDepthLightingAndStacks) {
-  settings.Width = 40;
-  settings.Height = 30;
+  drawableSize = {40, 30};
   for (bool before : {false, true}) {
     if (before) {
       glEnable(GL_DEPTH_TEST);

@@ -85,12 +85,11 @@ struct HudGl : GlTest {
 
   void SetUp() override {
     GlTest::SetUp();
-    settings.Width = 800;
-    settings.Height = 600;
-    textureCatalogue.clear();
+    drawableSize = {800, 600};
+    textureCatalogue.deleteAll();
     buildGlyphFont();
   }
-  void TearDown() override { textureCatalogue.clear(); }
+  void TearDown() override { textureCatalogue.deleteAll(); }
 };
 
 TEST_F(HudGl, GlyphListsAreCellsOfTheGridWithA28UnitAdvance) {
@@ -135,7 +134,10 @@ TEST_F(HudGl, FpsCounterStartsAtTheTopLeft) {
 }
 
 TEST_F(HudGl, ClockSitsAtTheBottomRightInBothForms) {
-  hostHooks.localTime = [] { return LocalTime{14, 5, 9}; };
+  struct FixedClock : Host {
+    LocalTime localTime() override { return {14, 5, 9}; }
+  } clock;
+  setHost(&clock);
   settings.TimeFormat = true;
   std::vector<Polygon> glyphs = capturePolygons(drawClock);
   ASSERT_EQ(glyphs.size(), 9u);
@@ -170,8 +172,7 @@ TEST_F(HudGl, TextOutsideTheFontCallsNoOtherList) {
 
 TEST_F(HudGl, MissingGlyphImageDrawsWhiteSquares) {
   glClear(GL_COLOR_BUFFER_BIT);
-  settings.Width = kGlTestWidth;
-  settings.Height = kGlTestHeight;
+  drawableSize = {kGlTestWidth, kGlTestHeight};
   pushOverlay800x600();
   drawFps(8);
   popOverlay();

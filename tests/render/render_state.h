@@ -1,20 +1,23 @@
 #pragma once
+// render_state.h -- the settings, the drawable's size and the host of a render test, restored when it ends
 
-// Settings and host hooks for a render test, restored when it ends.
-#include "host/host_hooks.h"
+#include "host/host.h"
 #include "host/settings.h"
+#include "render/gl_state.h"
 
 class RenderStateGuard {
  public:
-  RenderStateGuard() : settings_(settings), hooks_(hostHooks) {}
+  RenderStateGuard() : settings_(settings), drawable_(drawableSize), host_(&host()) {}
   ~RenderStateGuard() {
     settings = settings_;
-    hostHooks = hooks_;
+    drawableSize = drawable_;
+    setHost(host_);
   }
   RenderStateGuard(const RenderStateGuard&) = delete;
   RenderStateGuard& operator=(const RenderStateGuard&) = delete;
 
  private:
   Settings settings_;
-  HostHooks hooks_;
+  DrawableSize drawable_;
+  Host* host_;
 };

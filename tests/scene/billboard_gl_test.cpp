@@ -20,8 +20,8 @@ class BillboardGl : public GlTest {
 
   Billboard& parse(const std::string& block) {
     ObjectText file(block);
-    parseBillboard(objects.list);
-    return *static_cast<Billboard*>(objects.list.back());
+    parseBillboard(objects);
+    return *static_cast<Billboard*>(objects.back());
   }
 
   void expectLeftState(const MatrixStacks& before) {
@@ -38,7 +38,7 @@ class BillboardGl : public GlTest {
   Pixel centre() { return readPixel(kGlTestWidth / 2, kGlTestHeight / 2); }
 
   CameraDirector camera;
-  OwnedSceneList objects;
+  ObjectList objects;
 };
 
 }  // namespace
@@ -101,7 +101,7 @@ TEST_F(BillboardGl, AnchoredBillboardFloatsAboveItsAnchorAndFlickers) {
   {
     ObjectText file("begin sun\norbit\nposition V(0 0 3)\nend\n");
     resetSphereParseState();
-    parseSphere(objects.list);
+    parseSphere(objects);
   }
   Billboard& b = parse("begin\nparent sun V(9 4 9)\nalpha 0.5\ncolor V(1 0 0)\nend\n");
   std::set<float> alphas;
@@ -129,7 +129,7 @@ TEST_F(BillboardGl, AnchoredBillboardFloatsAboveItsAnchorAndFlickers) {
 TEST_F(BillboardGl, EachFlagGivesBackTheStateItChanged) {
   {
     ObjectText file("begin sun\norbit\nposition V(0 0 3)\nend\n");
-    parseSphere(objects.list);
+    parseSphere(objects);
   }
   const char* blocks[] = {
       "begin\nblend\nend\n",

@@ -14,10 +14,10 @@ class BillboardParse : public ::testing::Test {
  protected:
   Billboard* parse(const std::string& text) {
     ObjectText file(text);
-    parseBillboard(objects.list);
-    return objects.list.empty() ? nullptr : dynamic_cast<Billboard*>(objects.list.back());
+    parseBillboard(objects);
+    return objects.empty() ? nullptr : dynamic_cast<Billboard*>(objects.back());
   }
-  OwnedSceneList objects;
+  ObjectList objects;
 };
 
 void expectNear(const Vec3& v, float x, float y, float z) {
@@ -68,16 +68,16 @@ TEST_F(BillboardParse, AnchorIsTheFirstEarlierSphereOfThatName) {
   {
     ObjectText spheres("begin sun\nend\nbegin sun\nend\n");
     resetSphereParseState();
-    parseSphere(objects.list);
-    parseSphere(objects.list);
+    parseSphere(objects);
+    parseSphere(objects);
   }
   Billboard* b = parse("begin\nparent sun V(0 40 0)\nend\n");
-  EXPECT_EQ(b->anchor, objects.list[0]);
+  EXPECT_EQ(b->anchor, objects[0]);
   EXPECT_EQ(b->parent, nullptr);
   expectNear(b->offset, 0, 40, 0);
 
   Billboard* lost = parse("begin\nparent moon V(1 2 3)\nparent sun\nend\n");
-  EXPECT_EQ(lost->anchor, objects.list[0]);
+  EXPECT_EQ(lost->anchor, objects[0]);
   expectNear(lost->offset, 1, 2, 3);  // the name-only line keeps the vector
   EXPECT_EQ(parse("begin\nparent nobody V(0 1 0)\nend\n")->anchor, nullptr);
 }
@@ -94,11 +94,11 @@ TEST_F(BillboardParse, MissingValuesAndBrokenBlocks) {
   expectNear(b->offset, 1, 2, 3);
   EXPECT_EQ(b->haloRadius, 1.0f);
 
-  const std::size_t before = objects.list.size();
-  EXPECT_EQ(parse("size 4\nend\n"), b);  // no "begin": nothing new
-  EXPECT_EQ(objects.list.size(), before);
+  Billboard* unopened = parse("size 4\nend\n");  // no "begin": the defaults
+  EXPECT_NE(unopened, b);
+  EXPECT_EQ(unopened->size, 5.0f);
   Billboard* open = parse("begin\nsize 4");
-  EXPECT_EQ(objects.list.size(), before + 1);
+  EXPECT_EQ(objects.size(), 3u);
   EXPECT_EQ(open->size, 4.0f);
 }
 

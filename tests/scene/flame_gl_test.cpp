@@ -10,9 +10,9 @@ namespace {
 
 class FlameTest : public GlTest {
  protected:
-  Flame* parse(const std::string& text) { return parseBlock<Flame>(parseFlame, objects, text); }
+  Flame* parse(const std::string& text) { return parseText<Flame>(objects, text); }
 
-  OwnedSceneList objects;
+  ObjectList objects;
   CameraDirector camera;
 };
 
@@ -26,7 +26,7 @@ TEST_F(FlameTest, RadiusComesFromTheSizeLinePlus2000) {
   EXPECT_FLOAT_EQ(sparse->ellipticity, 1.0f);
 
   MarkerObject* ship = new MarkerObject("ship");
-  objects.list.push_back(ship);
+  objects.add(ship);
   EXPECT_EQ(parse("begin\nparent ship\nend\n")->anchor, ship);
   EXPECT_EQ(parse("begin\nparent boat\nend\n")->anchor, nullptr);
 }

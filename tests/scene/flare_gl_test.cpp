@@ -4,10 +4,10 @@
 
 #include "camera/camera_director.h"
 #include "data/texture_catalogue.h"
-#include "host/settings.h"
 #include "math/random.h"
 #include "scene/flare.h"
 #include "scene/parsers.h"
+#include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
 #include "tests/support/scene_blocks.h"
 
@@ -17,9 +17,7 @@ class FlareTest : public GlTest {
  protected:
   void SetUp() override {
     GlTest::SetUp();
-    saved_ = settings;
-    settings.Width = kGlTestWidth;
-    settings.Height = kGlTestHeight;
+    drawableSize = {kGlTestWidth, kGlTestHeight};
     // The scene's 4:3 frustum, camera at the origin looking down -z.
     glMatrixMode(GL_PROJECTION);
     glFrustum(-4.0 / 3 * 40, 4.0 / 3 * 40, -40, 40, 80, 5000000);
@@ -28,9 +26,7 @@ class FlareTest : public GlTest {
     camera.eye = camera.position = Vec3(0, 0, 0);
     camera.forward = Vec3(0, 0, -1);
   }
-  void TearDown() override { settings = saved_; }
-
-  Flare* parse(const std::string& text) { return parseBlock<Flare>(parseFlare, objects, text); }
+  Flare* parse(const std::string& text) { return parseText<Flare>(objects, text); }
 
   // An opaque square at depth z (in front of the camera) over the whole view.
   static void drawWall(float z) {
@@ -49,13 +45,13 @@ class FlareTest : public GlTest {
     return depth;
   }
 
-  OwnedSceneList objects;
+  RenderStateGuard guard;
+  ObjectList objects;
   CameraDirector camera;
-  Settings saved_;
 };
 
 TEST_F(FlareTest, SizesScaleWithTheScreenWidthAndFadeSpeedsComeFromTheAlphaLine) {
-  settings.Width = 1024;
+  drawableSize.width = 1024;
   Flare* flare = parse("begin\nsize 50\nalpha 1 0.05 0.01\nalpha 1 fade: 0.05 0.01\nend\n");
   EXPECT_FLOAT_EQ(flare->size, 64.0f);
   EXPECT_FLOAT_EQ(flare->fadeIn, 3.0f);
@@ -72,15 +68,12 @@ TEST_F(FlareTest, SizesScaleWithTheScreenWidthAndFadeSpeedsComeFromTheAlphaLine)
 }
 
 TEST_F(FlareTest, LensBlockTakesTheNextFourLinesWhateverTheyHold) {
-  TextureEntry ring;
-  ring.glTexture = 77;
-  std::snprintf(ring.path, sizeof ring.path, "textures\\ring.jpg");
-  textureCatalogue.push_back(&ring);
-  settings.Width = 1600;
+  addCatalogueEntry("textures\\ring.jpg", 77);
+  drawableSize.width = 1600;
   Flare* flare = parse(
       "begin\nlenseffect\n\tsize 4\n\ttexture textures\\none.jpg\nend\n\ttexture textures\\ring.jpg\n"
       "rotation 10 2\nend\nxy 5\n");
-  textureCatalogue.pop_back();
+  textureCatalogue.deleteAll();
 
   EXPECT_TRUE(flare->lensEffect);
   EXPECT_FLOAT_EQ(flare->lensSize, 8.0f);
@@ -97,9 +90,9 @@ TEST_F(FlareTest, TruncatedAndEmptyBlocksStillYieldOneFlare) {
   parse("begin\nsize 3\nlenseffect\n\tsize 2");
   parse("");
   parse("size 4\n");
-  ASSERT_EQ(objects.list.size(), 3u);
-  EXPECT_TRUE(static_cast<Flare*>(objects.list[0])->lensEffect);
-  EXPECT_FLOAT_EQ(static_cast<Flare*>(objects.list[2])->size, 10.0f);  // no begin: nothing read
+  ASSERT_EQ(objects.size(), 3u);
+  EXPECT_TRUE(static_cast<Flare*>(objects[0])->lensEffect);
+  EXPECT_FLOAT_EQ(static_cast<Flare*>(objects[2])->size, 10.0f);  // no begin: nothing read
 }
 
 TEST_F(FlareTest, FadesInAndOutAtItsSpeedsAndWrapsItsAngle) {
@@ -182,7 +175,7 @@ TEST_F(FlareTest, SourcesOffScreenOrBehindTheCameraCountAsOccluded) {
 TEST_F(FlareTest, AnchoredFlareSitsAtItsOffsetAlongTheAnchorsAxes) {
   MarkerObject* planet = new MarkerObject("planet");
   planet->position = Vec3(100, 200, 300);
-  objects.list.push_back(planet);
+  objects.add(planet);
   Flare* flare = parse("begin\nparent planet V(1 2 3)\nend\n");
   ASSERT_EQ(flare->anchor, planet);
   flare->draw(camera);

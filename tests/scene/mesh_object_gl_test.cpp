@@ -26,7 +26,7 @@ class MeshObjectTest : public GlTest {
     geometryList = savedGeometry_;
   }
 
-  MeshObject* parse(const std::string& text) { return parseBlock<MeshObject>(parseMesh, objects, text); }
+  MeshObject* parse(const std::string& text) { return parseText<MeshObject>(objects, text); }
 
   // Makes `draw` the current geometry, as a "geometry" line would.
   template <class Draw>
@@ -50,22 +50,19 @@ class MeshObjectTest : public GlTest {
     glEnd();
   }
 
-  OwnedSceneList objects;
+  ObjectList objects;
   CameraDirector camera;
   std::vector<GLuint> lists_;
   DisplayListHolder savedGeometry_;
 };
 
 TEST_F(MeshObjectTest, MaterialBlockConsumesFourLinesAndTestsTheLastLikeAnyLine) {
-  TextureEntry hull;
-  hull.glTexture = 31;
-  std::snprintf(hull.path, sizeof hull.path, "textures\\hull.tga");
-  textureCatalogue.push_back(&hull);
+  addCatalogueEntry("textures\\hull.tga", 31);
   MeshObject* full = parse("begin station\nmaterial\n\tmetal\n\tchrome\n\tmap1 textures\\hull.tga\n\tmap2 x\nend\n");
   MeshObject* plain = parse("begin\nmaterial\nend\nend\nend\nscale 5\nend\nscale 7\n");
   MeshObject* lastLine = parse("begin\nmaterial\n\t\n\t\n\t\nposition V(1 2 3)\nscale 3\nend\n");
   MeshObject* endsInside = parse("begin\nmaterial\n\t\n\t\n\t\nend\nscale 9\nend\n");
-  textureCatalogue.pop_back();
+  textureCatalogue.deleteAll();
 
   EXPECT_STREQ(full->name, "station");
   EXPECT_TRUE(full->metal);
@@ -164,14 +161,11 @@ TEST_F(MeshObjectTest, LightAddsTheTextureToTheLitColour) {
   glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 1, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, texel);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
   glBindTexture(GL_TEXTURE_2D, 0);
-  TextureEntry entry;
-  entry.glTexture = grey;
-  std::snprintf(entry.path, sizeof entry.path, "textures\\grey.jpg");
-  textureCatalogue.push_back(&entry);
+  addCatalogueEntry("textures\\grey.jpg", grey);
   setGeometry(fullScreenQuad);
   MeshObject* modulated = parse("begin\nmaterial\n\t\n\t\n\tmap1 textures\\grey.jpg\n\t\nend\n");
   MeshObject* added = parse("begin\nlight\nmaterial\n\t\n\t\n\tmap1 textures\\grey.jpg\n\t\nend\n");
-  textureCatalogue.pop_back();
+  textureCatalogue.deleteAll();
 
   // No light is on, so the lit colour is nearly black.
   glEnable(GL_LIGHTING);

@@ -49,7 +49,7 @@ class ParticleDrawTest : public GlTest {
   }
 
   ParticleSystem* parse(const std::string& text) {
-    return parseBlock<ParticleSystem>(parseParticleSystem, objects, text);
+    return parseText<ParticleSystem>(objects, text);
   }
 
   static GLint integer(GLenum which) {
@@ -58,7 +58,7 @@ class ParticleDrawTest : public GlTest {
     return value;
   }
 
-  OwnedSceneList objects;
+  ObjectList objects;
   CameraDirector camera;
 };
 

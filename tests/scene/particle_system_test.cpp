@@ -12,10 +12,10 @@ namespace {
 class ParticleSystemTest : public ::testing::Test {
  protected:
   ParticleSystem* parse(const std::string& text) {
-    return parseBlock<ParticleSystem>(parseParticleSystem, objects, text);
+    return parseText<ParticleSystem>(objects, text);
   }
 
-  OwnedSceneList objects;
+  ObjectList objects;
 };
 
 void expectVec(const Vec3& actual, const Vec3& expected, float tolerance = 1e-3f) {
@@ -54,8 +54,7 @@ TEST_F(ParticleSystemTest, AllSystemsTogetherHoldAtMostTheBudget) {
   EXPECT_TRUE(starved->positions.empty());
   starved->update(5.0);  // a burst of nothing
 
-  delete greedy;
-  objects.list.erase(objects.list.begin() + long(objects.list.size()) - 2);
+  objects.deleteAll();  // the greedy system gives its particles back
   EXPECT_EQ(ParticleSystem::particlesInUse(), before);
   EXPECT_EQ(parse("begin\ndens 10\nend\n")->count, 10);
 }

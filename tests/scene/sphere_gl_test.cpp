@@ -40,8 +40,8 @@ class SphereGl : public GlTest {
 
   Sphere& parse(const std::string& block) {
     ObjectText file(block);
-    parseSphere(objects.list);
-    return *static_cast<Sphere*>(objects.list.back());
+    parseSphere(objects);
+    return *static_cast<Sphere*>(objects.back());
   }
 
   // The state every sphere leaves, whatever its flags.
@@ -61,7 +61,7 @@ class SphereGl : public GlTest {
   }
 
   CameraDirector camera;
-  OwnedSceneList objects;
+  ObjectList objects;
 };
 
 // Screen column of world x on the plane z = 0, seen from z = 30.

@@ -26,12 +26,12 @@ class SphereParse : public ::testing::Test {
   // Parses `count` sphere blocks of `text` into the list.
   Sphere* parse(const std::string& text, int count = 1) {
     ObjectText file(text);
-    for (int i = 0; i < count; ++i) parseSphere(objects.list);
-    return objects.list.empty() ? nullptr : static_cast<Sphere*>(objects.list.back());
+    for (int i = 0; i < count; ++i) parseSphere(objects);
+    return objects.empty() ? nullptr : static_cast<Sphere*>(objects.back());
   }
-  Sphere* at(std::size_t i) { return static_cast<Sphere*>(objects.list.at(i)); }
+  Sphere* at(std::size_t i) { return static_cast<Sphere*>(objects[i]); }
 
-  OwnedSceneList objects;
+  ObjectList objects;
 };
 
 void expectNear(const Vec3& v, float x, float y, float z) {
@@ -140,16 +140,13 @@ TEST_F(SphereParse, MissingValuesKeepTheFieldsAndBrokenBlocksEndSafely) {
   EXPECT_FALSE(s->hasTexture);
 
   // A block without "end" runs to the end of the data; one without
-  // "begin" makes nothing.
-  OwnedSceneList other;
-  objects.list.swap(other.list);
+  // "begin" gives a sphere of the defaults.
+  objects.deleteAll();
   parse("begin x\nradius 7", 3);
-  ASSERT_EQ(objects.list.size(), 1u);
+  ASSERT_EQ(objects.size(), 3u);
   EXPECT_EQ(at(0)->radius, 7.0f);
   EXPECT_STREQ(at(0)->name, "x");
-  OwnedSceneList none;
-  objects.list.swap(none.list);
-  EXPECT_EQ(parse("radius 3\nend\n", 2), nullptr);
+  EXPECT_EQ(at(2)->radius, Sphere().radius);
 }
 
 namespace {

@@ -1,4 +1,5 @@
 #pragma once
+// object_text.h -- an object-file text opened in objectFileReader for a test
 
 // An object-file text opened in objectFileReader while the fixture lives, so
 // the per-kind parsers can be called on it directly.
@@ -19,13 +20,4 @@ class ObjectText {
 
  private:
   ArchiveFixture archive_;
-};
-
-// A scene list that deletes its objects at the end of the test.
-struct OwnedSceneList {
-  SceneList list;
-  OwnedSceneList() = default;
-  OwnedSceneList(const OwnedSceneList&) = delete;
-  OwnedSceneList& operator=(const OwnedSceneList&) = delete;
-  ~OwnedSceneList() { deleteObjects(list); }
 };

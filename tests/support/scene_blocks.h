@@ -1,17 +1,30 @@
 #pragma once
+// scene_blocks.h -- a kind's block parsed from text, catalogue entries, and a named object to anchor others to
 
+#include <cstdio>
 #include <string>
 
+#include "data/texture_catalogue.h"
+#include "scene/parse_block.h"
 #include "scene/scene_object.h"
 #include "tests/support/object_text.h"
 
-// Runs a kind's parser over `text`, given as the lines that follow the type
-// line in an object file, and returns the object it appended to `list`.
+// Parses `text`, the lines that follow a type line in an object file, as a
+// block of the kind and returns the object it appended to `list`.
 template <class Kind>
-Kind* parseBlock(void (*parser)(SceneList&), OwnedSceneList& owned, const std::string& text) {
+Kind* parseText(ObjectList& list, const std::string& text) {
   ObjectText file(text);
-  parser(owned.list);
-  return static_cast<Kind*>(owned.list.back());
+  parseBlock<Kind>(list);
+  return static_cast<Kind*>(list.back());
+}
+
+// Adds an entry that names `glTexture` to the global catalogue; the test
+// deletes the catalogue's entries when it is done.
+inline void addCatalogueEntry(const char* path, unsigned glTexture) {
+  auto* entry = new TextureEntry;
+  entry->glTexture = glTexture;
+  std::snprintf(entry->path, sizeof entry->path, "%s", path);
+  textureCatalogue.add(entry);
 }
 
 // A named object to anchor flares and flames to.

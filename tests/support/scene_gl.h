@@ -11,6 +11,7 @@
 #include "data/texture_catalogue.h"
 #include "render/gl.h"
 #include "tests/support/gl_fixture.h"
+#include "tests/support/scene_blocks.h"
 
 // The camera at `eye` looking along forward, the projection 45 degrees high.
 inline void setFrameView(CameraDirector& camera, const Vec3& eye, const Vec3& forward,
@@ -39,31 +40,31 @@ inline void setFrameState() {
   glEnable(GL_NORMALIZE);
 }
 
-// A 2 x 2 texture of one colour, in the catalogue under `path` while it lives.
+// A 2 x 2 texture of one colour, in the catalogue under `path`; the
+// catalogue is emptied when it goes.
 class CatalogueTexture {
  public:
   CatalogueTexture(const char* path, unsigned char r, unsigned char g, unsigned char b,
                    unsigned char a = 255) {
-    std::strncpy(entry_.path, path, sizeof entry_.path - 1);
-    glGenTextures(1, &entry_.glTexture);
-    glBindTexture(GL_TEXTURE_2D, entry_.glTexture);
+    glGenTextures(1, &name_);
+    glBindTexture(GL_TEXTURE_2D, name_);
     const std::vector<unsigned char> texels = {r, g, b, a, r, g, b, a, r, g, b, a, r, g, b, a};
     glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels.data());
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glBindTexture(GL_TEXTURE_2D, 0);
-    textureCatalogue.push_back(&entry_);
+    addCatalogueEntry(path, name_);
   }
   ~CatalogueTexture() {
-    textureCatalogue.pop_back();
-    glDeleteTextures(1, &entry_.glTexture);
+    textureCatalogue.deleteAll();
+    glDeleteTextures(1, &name_);
   }
   CatalogueTexture(const CatalogueTexture&) = delete;
   CatalogueTexture& operator=(const CatalogueTexture&) = delete;
-  GLuint name() const { return entry_.glTexture; }
+  GLuint name() const { return name_; }
 
  private:
-  TextureEntry entry_;
+  GLuint name_ = 0;
 };
 
 inline bool isEnabled(GLenum cap) { return glIsEnabled(cap) == GL_TRUE; }

@@ -1,20 +1,16 @@
 #pragma once
+// scene_start.h -- the scene's start-up on the test's context, as the hosts run it
 
-#include <cstdio>
-#include <string>
+#include <cstdint>
 
+#include "host/settings.h"
+#include "render/session.h"
 #include "tests/support/gl_fixture.h"
-#include "tools/render/scene_run.h"
 
-// Runs the saver's start-up on the test's context at its size, with a fixed
-// seed, its messages going to the file `logPath`.
-inline void startTestScene(unsigned seed, const std::string& logPath) {
-  RenderOptions options;
-  options.width = kGlTestWidth;
-  options.height = kGlTestHeight;
-  options.seed = seed;
-  options.seedGiven = true;
-  std::FILE* log = std::fopen(logPath.c_str(), "w");
-  startScene(options, log);
-  std::fclose(log);
+// Starts the scene at the context's size with a fixed seed and no clock;
+// the test restores the settings (RenderStateGuard).
+inline void startTestScene(std::uint32_t seed) {
+  settings.ShowClock = false;
+  reshapeScene(kGlTestWidth, kGlTestHeight);
+  startScene(&seed);
 }

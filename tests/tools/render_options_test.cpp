@@ -32,7 +32,7 @@ TEST(RenderOptions, SceneRunOptions) {
   EXPECT_DOUBLE_EQ(options.dt, 0.04);
   EXPECT_EQ(options.frames, 12);
   EXPECT_EQ(options.speed, 0u);
-  EXPECT_TRUE(options.showFps && options.showClock && options.twelveHour && options.bench);
+  EXPECT_TRUE(options.fps && options.clock && options.twelveHour && options.bench);
   EXPECT_EQ(options.shot, "a.png");
   EXPECT_EQ(options.shotsDir, "out");
   EXPECT_EQ(options.every, 3);

@@ -4,7 +4,7 @@
 
 #include "data/texture_catalogue.h"
 #include "data/world.h"
-#include "host/host_hooks.h"
+#include "host/host.h"
 #include "render/frame.h"
 #include "render/session.h"
 #include "tests/data/data_fixtures.h"
@@ -41,12 +41,11 @@ std::vector<RarMember> sceneMembers(const std::string& worlds) {
 
 struct RenderSceneGl : GlTest {
   RenderStateGuard guard;
-  TempDir logDir;
 
   // Starts the scene on the test's context and renders `frames` frames.
   Pixel centreAfterStart(const std::string& worlds, int frames = 3) {
     ArchiveFixture archive(sceneMembers(worlds));
-    startTestScene(7, logDir.file("log"));
+    startTestScene(7);
     framesThisSecond = 0;
     for (int i = 0; i < frames; ++i) makeFrame(0.05);
     return readPixel(kGlTestWidth / 2, kGlTestHeight / 2);
@@ -85,14 +84,15 @@ TEST_F(RenderSceneGl, NoWorldsGiveBlackFrames) {
 TEST_F(RenderSceneGl, CancelledLoadingStopsAfterTheStepInProgress) {
   ArchiveFixture archive(sceneMembers(
       "world world\nenv space\nobjects red.txt\nobjects green.txt\nend\nWORLD_END\n"));
-  static int steps;
-  steps = 0;
-  hostHooks = HostHooks{};
-  hostHooks.loadingStep = [] { ++steps; };
-  hostHooks.loadingCancelled = [] { return steps >= 1; };
+  struct EndingHost : Host {
+    int steps = 0;
+    void loadingStep() override { ++steps; }
+    bool loadingCancelled() override { return steps >= 1; }
+  } ending;
+  setHost(&ending);
   loadScene();
-  hostHooks = HostHooks{};
-  EXPECT_EQ(steps, 1);
+  setHost(nullptr);
+  EXPECT_EQ(ending.steps, 1);
   EXPECT_EQ(textureCatalogue.size(), 1u);
   ASSERT_EQ(worlds.size(), 1u);
   EXPECT_TRUE(worlds.front()->objects.empty());

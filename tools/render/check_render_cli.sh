@@ -26,8 +26,7 @@ cd "$work"
   --shot "$work/shot.png" --shots "$work/frames" --every 2 --bench > out 2> err
 status=$?
 [ "$status" -eq 0 ] || fail "run without data exits $status"
-grep -q "no data folder $work/none" err || fail "missing data folder not reported"
-grep -q "no world to show" err || fail "missing world not reported"
+grep -q "no data folder $work/none: nothing to show" err || fail "missing data folder not reported"
 [ "$(identify -format '%m %w %h' shot.png 2>&1)" = "PNG 32 24" ] || fail "shot is not a 32 x 24 PNG"
 [ "$(ls frames)" = $'frame-000000.png\nframe-000002.png\nframe-000004.png' ] ||
   fail "frames written: $(ls frames | tr '\n' ' ')"

@@ -1,3 +1,4 @@
+// render_options.cpp -- the command line of orbivane-render
 #include "tools/render/render_options.h"
 
 #include <cerrno>
@@ -29,8 +30,8 @@ bool parseSeconds(const char* text, double& out) {
 
 bool* switchOption(RenderOptions& options, const char* arg) {
   if (std::strcmp(arg, "--camera") == 0) return &options.cameraOnly;
-  if (std::strcmp(arg, "--show-fps") == 0) return &options.showFps;
-  if (std::strcmp(arg, "--show-clock") == 0) return &options.showClock;
+  if (std::strcmp(arg, "--show-fps") == 0) return &options.fps;
+  if (std::strcmp(arg, "--show-clock") == 0) return &options.clock;
   if (std::strcmp(arg, "--12h") == 0) return &options.twelveHour;
   if (std::strcmp(arg, "--bench") == 0) return &options.bench;
   return nullptr;

@@ -1,3 +1,4 @@
+// scene_run.cpp -- orbivane-render's run: an off-screen context, the scene, frames, pictures, timings
 #include "tools/render/scene_run.h"
 
 #include <chrono>
@@ -8,9 +9,7 @@
 #include <vector>
 
 #include "data/archive.h"
-#include "host/host_hooks.h"
-#include "host/settings.h"
-#include "render/frame.h"
+#include "host/console_host.h"
 #include "render/gl.h"
 #include "render/session.h"
 #include "tools/egl/egl_context.h"
@@ -21,44 +20,17 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-std::FILE* messageStream = stderr;
-
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-void applyOptions(const RenderOptions& options) {
-  settings.Width = options.width;
-  settings.Height = options.height;
-  settings.ShowFPS = options.showFps;
-  settings.ShowClock = options.showClock;
-  settings.TimeFormat = options.twelveHour;
-  settings.Speed = options.speed;
-  settings.EnableMusic = false;
-}
-
-// No window to own a message box or a swap: messages go to stderr, and each
-// loading step redraws the loading screen into the pbuffer.
-void installHooks() {
-  hostHooks = HostHooks{};
-  hostHooks.showMessage = [](const char* text, const char* caption) {
-    std::fprintf(messageStream, "orbivane-render: %s: %s\n", caption, text);
-  };
-  hostHooks.loadingStep = drawLoadingStep;
-}
-
-}  // namespace
-
-void startScene(const RenderOptions& options, std::FILE* err) {
-  messageStream = err;
-  applyOptions(options);
-  installHooks();
-  loadLoadingImages();
-  loadScene();
-  startFlight(options.seedGiven ? &options.seed : nullptr);
-}
-
-namespace {
+// No window: messages go to the error stream, and each loading step
+// redraws the loading screen into the pbuffer.
+class RenderHost : public ConsoleHost {
+ public:
+  explicit RenderHost(std::FILE* err) : ConsoleHost("orbivane-render", err) {}
+  void loadingStep() override { drawLoadingStep(); }
+};
 
 std::string framePath(const std::string& dir, int frame) {
   char name[32];
@@ -93,33 +65,34 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
 
   const std::string archive = options.dataDir + "/data.sdd";
   setDataArchivePath(archive.c_str());
-  const std::string missing = missingArchiveReason(options.dataDir);
-  if (!missing.empty()) std::fprintf(err, "orbivane-render: %s: the scene is empty\n", missing.c_str());
+  RenderHost host(err);
+  setHost(&host);
+  applySceneOptions(options);
+  reshapeScene(options.width, options.height);
 
   const Clock::time_point loadStart = Clock::now();
-  startScene(options, err);
+  startScene(options.seedOrNull());
   const double loadMs = millisecondsSince(loadStart);
-  if (!currentWorld) std::fprintf(err, "orbivane-render: no world to show: the frames are black\n");
+  host.reportEmptyScene(options.dataDir);
 
   std::vector<double> frameMs;
   frameMs.reserve(std::size_t(options.frames));
-  for (int i = 0; i < options.frames; ++i) {
+  bool written = true;
+  for (int i = 0; i < options.frames && written; ++i) {
     const double measuredSeconds = takeFrameTime();
     const Clock::time_point frameStart = Clock::now();
     makeFrame(options.dtGiven ? options.dt : measuredSeconds);
     glFinish();
     frameMs.push_back(millisecondsSince(frameStart));
-    if (!options.shotsDir.empty() && i % options.every == 0 &&
-        !writePicture(framePath(options.shotsDir, i), options, err)) {
-      endScene();
-      return 1;
-    }
+    if (!options.shotsDir.empty() && i % options.every == 0)
+      written = writePicture(framePath(options.shotsDir, i), options, err);
   }
-  const bool shotWritten = options.shot.empty() || writePicture(options.shot, options, err);
-  if (shotWritten && options.bench) {
+  if (written && !options.shot.empty()) written = writePicture(options.shot, options, err);
+  if (written && options.bench) {
     std::fprintf(out, "renderer=%s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
     printBenchLine(out, loadMs, frameMs.size(), summariseFrames(frameMs));
   }
   endScene();
-  return shotWritten ? 0 : 1;
+  setHost(nullptr);
+  return written ? 0 : 1;
 }

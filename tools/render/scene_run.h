@@ -1,14 +1,9 @@
 #pragma once
+// scene_run.h -- orbivane-render's run: an off-screen context, the scene, frames, pictures, timings
 
 #include <cstdio>
 
 #include "tools/render/render_options.h"
-
-// The saver's start-up on the current OpenGL context, from the loading
-// images to the first camera keys: a loading step redraws the loading
-// screen, messages go to `err`. The seed is the option's, else the
-// frame stopwatch's start count.
-void startScene(const RenderOptions& options, std::FILE* err);
 
 // Runs the saver's start-up on an off-screen OpenGL context (the loading
 // screen drawn on every loading step), then renders the frames the options

@@ -1,3 +1,4 @@
+// ogg_loop.cpp -- an Ogg Vorbis stream in memory decoded to looping 16-bit stereo at a fixed rate
 #include "audio/ogg_loop.h"
 
 #include <vorbis/vorbisfile.h>

@@ -1,4 +1,5 @@
 #pragma once
+// ogg_loop.h -- an Ogg Vorbis stream in memory decoded to looping 16-bit stereo at a fixed rate
 
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// vorbis_setup.cpp -- the check that a Vorbis stream's codebooks are ones the decoder can use
 #include "audio/vorbis_setup.h"
 
 #include <ogg/ogg.h>

@@ -1,4 +1,5 @@
 #pragma once
+// vorbis_setup.h -- the check that a Vorbis stream's codebooks are ones the decoder can use
 
 #include <cstddef>
 

@@ -1,3 +1,4 @@
+// bench_context.cpp -- the benchmarks' one headless OpenGL context
 #include "bench/bench_context.h"
 
 #include <cstdio>

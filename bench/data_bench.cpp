@@ -1,3 +1,4 @@
+// data_bench.cpp -- loading costs: member extraction, JPEG decode and upload, mesh display lists
 // Loading costs of the data side: member extraction, JPEG decode with
 // mipmapped upload, and mesh display lists, on a headless context.
 #include <benchmark/benchmark.h>

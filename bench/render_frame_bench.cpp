@@ -1,3 +1,4 @@
+// render_frame_bench.cpp -- the cost of one frame of a small solar system at two picture sizes
 // One saver frame (update, draw, finish) of a small solar system: a sky
 // shell, a sun with its glow, four textured planets, one with an
 // atmosphere, and a moon, at two picture sizes on a headless context.

@@ -1,3 +1,4 @@
+// camera_director.cpp -- the endless random flight of the camera around the origin
 #include "camera/camera_director.h"
 
 #include "math/mat4.h"

@@ -1,4 +1,5 @@
 #pragma once
+// camera_director.h -- the endless random flight of the camera around the origin
 
 #include "math/keyframe.h"
 #include "math/quat.h"

@@ -1,3 +1,4 @@
+// flight_report.cpp -- flight_report: how dumped camera flights meet the default scene's spheres
 // flight_report: how camera flights dumped by orbivane-render --camera meet
 // the spheres of a data folder's world "world": per flight the share of
 // sampled frames in which a solid body spans more than a quarter of the

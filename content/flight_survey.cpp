@@ -1,3 +1,4 @@
+// flight_survey.cpp -- how the camera's flight meets a scene's spheres: closest passes and filled pictures
 #include "content/flight_survey.h"
 
 #include <cmath>

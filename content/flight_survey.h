@@ -1,4 +1,5 @@
 #pragma once
+// flight_survey.h -- how the camera's flight meets a scene's spheres: closest passes and filled pictures
 
 // How the camera's flight meets a scene's spheres: how close it comes to
 // each, and how often a solid body fills a good part of the picture.

@@ -1,3 +1,4 @@
+// generate.cpp -- every generated member of the default scene, written into a folder
 #include "content/generate.h"
 
 #include <filesystem>

@@ -1,4 +1,5 @@
 #pragma once
+// generate.h -- every generated member of the default scene, written into a folder
 
 #include <string>
 #include <vector>

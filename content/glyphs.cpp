@@ -1,3 +1,4 @@
+// glyphs.cpp -- the clock's glyph grid, painted as seven-segment digits
 #include <cmath>
 #include <iterator>
 #include <vector>

@@ -1,3 +1,4 @@
+// image.cpp -- a picture being painted, in floating-point colour
 #include "content/image.h"
 
 #include <cmath>

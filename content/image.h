@@ -1,4 +1,5 @@
 #pragma once
+// image.h -- a picture being painted, in floating-point colour
 
 #include <cstdint>
 #include <vector>

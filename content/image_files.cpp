@@ -1,3 +1,4 @@
+// image_files.cpp -- pictures as TGA and JPEG bytes
 #include "content/image_files.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 #pragma once
+// image_files.h -- pictures as TGA and JPEG bytes
 
 #include <string>
 #include <vector>

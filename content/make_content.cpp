@@ -1,3 +1,4 @@
+// make_content.cpp -- make_content: the default scene's generated members, ready to pack
 // make_content: paints, builds and composes the default scene's generated
 // members into a folder, ready to be packed with the text files.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// mesh_builder.cpp -- triangle meshes built in code and written as mesh data files
 #include "content/mesh_builder.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// mesh_builder.h -- triangle meshes built in code and written as mesh data files
 
 #include <cstdint>
 #include <vector>

@@ -1,3 +1,4 @@
+// music.cpp -- the default scene's ambient music, rendered and encoded as Ogg Vorbis
 #include "content/music.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// music.h -- the default scene's ambient music, rendered and encoded as Ogg Vorbis
 
 #include <vector>
 

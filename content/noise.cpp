@@ -1,3 +1,4 @@
+// noise.cpp -- three-dimensional gradient noise and its octave sums, for planet maps
 #include "content/noise.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// noise.h -- three-dimensional gradient noise and its octave sums, for planet maps
 
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// archive.cpp -- the data archive (RAR): members found by name and read whole
 #include "data/archive.h"
 
 #include <archive.h>

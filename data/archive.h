@@ -1,4 +1,5 @@
 #pragma once
+// archive.h -- the data archive (RAR): members found by name and read whole
 
 #include <cstddef>
 #include <cstdint>

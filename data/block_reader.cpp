@@ -1,3 +1,4 @@
+// block_reader.cpp -- the begin ... end block grammar of object files
 #include "data/block_reader.h"
 
 #include <cstring>

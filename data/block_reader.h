@@ -1,4 +1,5 @@
 #pragma once
+// block_reader.h -- the begin ... end block grammar of object files
 
 #include "data/data_file.h"
 

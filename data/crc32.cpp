@@ -1,3 +1,4 @@
+// crc32.cpp -- CRC-32 as RAR archives store it
 #include "data/crc32.h"
 
 std::uint32_t crc32(const unsigned char* bytes, std::size_t count) {

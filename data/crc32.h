@@ -1,4 +1,5 @@
 #pragma once
+// crc32.h -- CRC-32 as RAR archives store it
 
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// data_file.cpp -- one archive member in memory, read as bytes or lines
 #include "data/data_file.h"
 
 #include <cstdlib>

@@ -1,4 +1,5 @@
 #pragma once
+// data_file.h -- one archive member in memory, read as bytes or lines
 
 #include <cstddef>
 #include <cstdint>

@@ -1,3 +1,4 @@
+// jpeg_decoder.cpp -- JPEG members decoded from memory and uploaded as textures
 #include "data/jpeg_decoder.h"
 
 #include <csetjmp>

@@ -1,4 +1,5 @@
 #pragma once
+// jpeg_decoder.h -- JPEG members decoded from memory and uploaded as textures
 
 #include <cstddef>
 #include <cstdint>

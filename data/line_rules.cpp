@@ -1,3 +1,4 @@
+// line_rules.cpp -- the line rules every text format shares: keywords, words, line capacity
 #include "data/line_rules.h"
 
 #include <cstring>

@@ -1,4 +1,5 @@
 #pragma once
+// line_rules.h -- the line rules every text format shares: keywords, words, line capacity
 
 #include <cstddef>
 

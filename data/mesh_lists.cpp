@@ -1,3 +1,4 @@
+// mesh_lists.cpp -- the display lists built from mesh data files, and the sphere mesh kept in memory
 #include "data/mesh_lists.h"
 
 #include "data/mesh_reader.h"

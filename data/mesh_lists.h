@@ -1,4 +1,5 @@
 #pragma once
+// mesh_lists.h -- the display lists built from mesh data files, and the sphere mesh kept in memory
 
 #include <cstdint>
 #include <vector>

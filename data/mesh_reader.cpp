@@ -1,3 +1,4 @@
+// mesh_reader.cpp -- reads a mesh data file, optionally with every vertex turned a little at random
 #include "data/mesh_reader.h"
 
 #include <cstring>

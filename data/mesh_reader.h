@@ -1,4 +1,5 @@
 #pragma once
+// mesh_reader.h -- reads a mesh data file, optionally with every vertex turned a little at random
 
 #include "data/mesh_lists.h"
 

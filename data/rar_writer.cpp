@@ -1,3 +1,4 @@
+// rar_writer.cpp -- writes RAR 2.x archives of stored members (the packer, test fixtures)
 #include "data/rar_writer.h"
 
 #include <fstream>
@@ -9,7 +10,7 @@ namespace {
 constexpr unsigned char kMarker[7] = {0x52, 0x61, 0x72, 0x21, 0x1A, 0x07, 0x00};
 constexpr unsigned char kMainHeader = 0x73, kFileHeader = 0x74, kEndHeader = 0x7B;
 constexpr std::uint16_t kLongBlock = 0x8000, kEndNoMoreVolumes = 0x4000;
-constexpr unsigned char kHostWin32 = 2, kVersion20 = 20, kMethodStore = 0x30;
+constexpr unsigned char kHostFatAttributes = 2, kVersion20 = 20, kMethodStore = 0x30;
 constexpr std::uint32_t kArchiveAttribute = 0x20;
 // 2026-01-01 00:00:00 as a DOS date and time: the same input, the same bytes.
 constexpr std::uint32_t kFixedDosTime = ((2026u - 1980u) << 25) | (1u << 21) | (1u << 16);
@@ -47,7 +48,7 @@ std::vector<unsigned char> buildRarArchive(const std::vector<RarMember>& members
     const auto size = std::uint32_t(member.bytes.size());
     put32(body, size);  // packed size: stored
     put32(body, size);
-    body.push_back(kHostWin32);
+    body.push_back(kHostFatAttributes);  // host system 2: attributes in the FAT form
     put32(body, crc32(member.bytes.data(), member.bytes.size()));
     put32(body, kFixedDosTime);
     body.push_back(kVersion20);

@@ -1,4 +1,5 @@
 #pragma once
+// rar_writer.h -- writes RAR 2.x archives of stored members (the packer, test fixtures)
 
 #include <cstdint>
 #include <string>

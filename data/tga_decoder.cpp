@@ -1,3 +1,4 @@
+// tga_decoder.cpp -- TGA members decoded from memory and uploaded as textures
 #include "data/tga_decoder.h"
 
 #include <algorithm>

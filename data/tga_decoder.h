@@ -1,4 +1,5 @@
 #pragma once
+// tga_decoder.h -- TGA members decoded from memory and uploaded as textures
 
 #include <cstdint>
 #include <vector>

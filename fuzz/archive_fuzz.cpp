@@ -1,3 +1,4 @@
+// archive_fuzz.cpp -- fuzz target: member lookup over arbitrary archive bytes
 // Fuzz target: member lookup over arbitrary archive bytes (the reader's
 // block walk, our CRC check of the entry), each member found read through.
 // Block header checksums are set right first; members' CRCs are not.

@@ -1,4 +1,4 @@
-// Setting Ogg page and RAR header checksums of fuzz inputs right.
+// checksum_fixes.cpp -- Ogg page and RAR header checksums of fuzz inputs set right
 #include "fuzz/checksum_fixes.h"
 
 #include <ogg/ogg.h>

@@ -1,4 +1,5 @@
 #pragma once
+// checksum_fixes.h -- Ogg page and RAR header checksums of fuzz inputs set right
 
 // Sets the checksums of fuzz inputs right again, so that mutated bytes get
 // past the check and reach the code behind it: a page of a corrupted Ogg

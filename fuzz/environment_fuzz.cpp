@@ -1,3 +1,4 @@
+// environment_fuzz.cpp -- fuzz target: the environment file and the object files it names
 // Fuzz target: the environment file and the object files it names, loaded
 // on a headless context. The input is "env.txt" followed by object files and
 // meshes (see input_members.h).

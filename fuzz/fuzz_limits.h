@@ -1,4 +1,5 @@
 #pragma once
+// fuzz_limits.h -- the limits the fuzz targets hold the decoders to
 
 #include <cstdint>
 

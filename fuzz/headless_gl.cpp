@@ -1,4 +1,4 @@
-// The fuzz targets' headless context and the clean-up of their GL names.
+// headless_gl.cpp -- the fuzz targets' headless context and the clean-up of their GL names
 #include "fuzz/headless_gl.h"
 
 #include <cstdio>

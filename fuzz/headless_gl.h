@@ -1,4 +1,5 @@
 #pragma once
+// headless_gl.h -- the fuzz targets' headless context and the clean-up of their GL names
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-// Splitting a fuzz input into archive members, and packing them.
+// input_members.cpp -- one fuzz input split into archive members
 #include "fuzz/input_members.h"
 
 #include <cstring>

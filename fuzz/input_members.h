@@ -1,4 +1,5 @@
 #pragma once
+// input_members.h -- one fuzz input split into archive members
 
 // Turns one fuzz input into the members of a data archive, so that a loader
 // that opens several members (a list file and the images it names, a worlds

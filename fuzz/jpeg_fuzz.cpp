@@ -1,3 +1,4 @@
+// jpeg_fuzz.cpp -- fuzz target: the JPEG decoder over one image member
 // Fuzz target: the JPEG decoder over one image member in memory, its
 // library's error exits included.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// make_seeds.cpp -- make_fuzz_seeds: every fuzz target's seed inputs
 // make_fuzz_seeds: writes every fuzz target's seed inputs, made by our own
 // writers (the archive packer, the test fixtures' image and mesh writers,
 // the content generators) and from the default scene's text files, into

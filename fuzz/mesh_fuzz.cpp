@@ -1,3 +1,4 @@
+// mesh_fuzz.cpp -- fuzz target: one mesh data member compiled into every display list
 // Fuzz target: one mesh data member read and compiled into every display
 // list the saver builds from the sphere mesh (plain, noised, atmosphere,
 // scatter) and kept in memory, on a headless context.

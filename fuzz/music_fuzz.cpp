@@ -1,3 +1,4 @@
+// music_fuzz.cpp -- fuzz target: the music track decoded and looped
 // Fuzz target: the music track decoded and played on past its end, so that
 // it loops, as the hosts play it. Page checksums are set right first.
 #include <cstdint>

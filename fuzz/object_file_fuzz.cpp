@@ -1,3 +1,4 @@
+// object_file_fuzz.cpp -- fuzz target: one object file parsed, updated and drawn
 // Fuzz target: one object file through the kind dispatch and all six
 // kinds' parsers, then one update and one draw of every object it made, on
 // a headless context that holds a small texture catalogue and the sphere

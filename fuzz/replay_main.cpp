@@ -1,3 +1,4 @@
+// replay_main.cpp -- runs a fuzz target over saved inputs where libFuzzer is not there
 // Runs a fuzz target over saved inputs, without mutation, where libFuzzer is
 // not there (g++ builds): each argument is an input file or a folder of
 // them. Of libFuzzer's options, -timeout=S and -rss_limit_mb=M hold here

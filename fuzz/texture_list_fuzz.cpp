@@ -1,3 +1,4 @@
+// texture_list_fuzz.cpp -- fuzz target: the texture list and the images it names
 // Fuzz target: the texture list and the images it names, decoded and
 // uploaded on a headless context as the saver loads its catalogue. The
 // input is "texture.txt" followed by image members (see input_members.h).

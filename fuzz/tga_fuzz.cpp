@@ -1,4 +1,4 @@
-// Fuzz target: the TGA decoder over one image member in memory.
+// tga_fuzz.cpp -- fuzz target: the TGA decoder over one image member
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>

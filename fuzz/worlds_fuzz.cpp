@@ -1,3 +1,4 @@
+// worlds_fuzz.cpp -- fuzz target: the worlds file with its environments and object files
 // Fuzz target: the worlds file with its object files, after the
 // environments it links to, loaded on a headless context. The input is
 // "worlds.txt" followed by "env.txt", object files and meshes (see

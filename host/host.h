@@ -9,8 +9,7 @@ struct LocalTime {
   int seconds;  // 0-59
 };
 
-// A host (the Windows saver in app/, the Linux program in x11/, the headless
-// renderer in tools/render, a test) derives from Host, keeps its own state
+// A host (app/, x11/, tools/render/, a test) derives from Host, keeps its own state
 // in the derived object and installs it with setHost. What a host does not
 // override stays quiet. The hosts drive the scene through render/session.h.
 class Host {

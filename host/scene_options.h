@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-// The options the Linux program and the headless renderer share; each
-// host's option struct derives from this one and sets its own defaults.
+// The options x11/ and tools/render/ share; each host's option struct
+// derives from this one and sets its own defaults.
 struct SceneOptions {
   std::uint32_t speed = 50;  // 0-100
   bool clock = true;

@@ -1,3 +1,4 @@
+// settings.cpp -- the user's preferences, one global block that every host fills
 #include "host/settings.h"
 
 Settings settings;

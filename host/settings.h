@@ -1,9 +1,11 @@
 #pragma once
+// settings.h -- the user's preferences, one global block that every host fills
 
 #include <cstdint>
 
-// The user's settings, one global block read by every mode. The Windows host
-// loads it from the registry; other hosts fill it from their options.
+// Read by every mode: app/ loads it from its stored settings, the other
+// hosts fill it from their options. Width, Height and Depth are the display
+// mode asked for; the drawable's real size is drawableSize (render/gl_state.h).
 struct Settings {
   bool EnableMusic = true;
   bool ShowClock = true;

@@ -1,3 +1,4 @@
+// keyframe.cpp -- the three-key track of the camera path: positions by Bezier curves, orientations by slerp
 #include "math/keyframe.h"
 
 namespace {

@@ -1,4 +1,5 @@
 #pragma once
+// keyframe.h -- the three-key track of the camera path: positions by Bezier curves, orientations by slerp
 
 #include "math/quat.h"
 #include "math/vec3.h"

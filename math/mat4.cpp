@@ -1,3 +1,4 @@
+// mat4.cpp -- four-by-four matrices in OpenGL order, and the frame that looks along a direction
 #include "math/mat4.h"
 
 #include <cmath>

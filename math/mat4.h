@@ -1,4 +1,5 @@
 #pragma once
+// mat4.h -- four-by-four matrices in OpenGL order, and the frame that looks along a direction
 
 #include "math/quat.h"
 #include "math/vec3.h"

@@ -1,3 +1,4 @@
+// quat.cpp -- quaternion orientations: products, matrices, spherical interpolation
 #include "math/quat.h"
 
 #include <cmath>

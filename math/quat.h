@@ -1,4 +1,5 @@
 #pragma once
+// quat.h -- quaternion orientations: products, matrices, spherical interpolation
 
 // An orientation: vector part first, scalar last; identity (0, 0, 0, 1).
 class Quat {

@@ -1,3 +1,4 @@
+// random.cpp -- the one pseudo-random generator, the same sequence on every platform
 #include "math/random.h"
 
 namespace {

@@ -1,8 +1,11 @@
 #pragma once
+// random.h -- the one pseudo-random generator, the same sequence on every platform
+
 #include <cstdint>
 
-// The one pseudo-random generator of the system. It reproduces the Windows C
-// runtime's srand/rand, so a seed gives the same flight on every platform.
+// state = state * 214013 + 2531011 (32 bits), each draw the state's bits
+// 16-30: the classic C runtime rand(), whatever the platform's own rand()
+// is, so a seed gives the same flight everywhere.
 constexpr int kRandomMax = 32767;
 
 void seedRandom(std::uint32_t seed);

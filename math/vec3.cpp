@@ -1,3 +1,4 @@
+// vec3.cpp -- three-float vectors and their arithmetic
 #include "math/vec3.h"
 
 #include <cmath>

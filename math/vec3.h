@@ -1,4 +1,5 @@
 #pragma once
+// vec3.h -- three-float vectors and their arithmetic
 
 struct Vec3 {
   float x, y, z;

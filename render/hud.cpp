@@ -1,3 +1,4 @@
+// hud.cpp -- the glyph font, the clock, the FPS counter and the loading screen
 #include "render/hud.h"
 
 #include <cstdio>

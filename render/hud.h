@@ -1,4 +1,5 @@
 #pragma once
+// hud.h -- the glyph font, the clock, the FPS counter and the loading screen
 
 #include <cstdint>
 #include <string>

@@ -1,3 +1,4 @@
+// stopwatch.cpp -- high-resolution time in seconds: the frame and FPS stopwatches
 #include "render/stopwatch.h"
 
 #include <chrono>

@@ -1,4 +1,5 @@
 #pragma once
+// stopwatch.h -- high-resolution time in seconds: the frame and FPS stopwatches
 
 #include <cstdint>
 

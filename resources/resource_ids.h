@@ -1,4 +1,4 @@
-// Resource and control numbers, shared by the resource script and the code.
+// resource_ids.h -- resource and control numbers shared by the resource script and the code
 #pragma once
 
 #define IDD_CONFIGURATION 101

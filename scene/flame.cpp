@@ -1,3 +1,4 @@
+// flame.cpp -- the flame kind: a glowing elliptical ring with soft bands
 #include "scene/flame.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// flame.h -- the flame kind: a glowing elliptical ring with soft bands
 
 #include "scene/scene_object.h"
 

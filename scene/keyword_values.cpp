@@ -1,3 +1,4 @@
+// keyword_values.cpp -- the values of a kind's keyword lines: vectors and single numbers
 #include "scene/keyword_values.h"
 
 #include <cstdio>

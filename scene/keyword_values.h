@@ -1,4 +1,5 @@
 #pragma once
+// keyword_values.h -- the values of a kind's keyword lines: vectors and single numbers
 
 #include "math/vec3.h"
 

@@ -1,3 +1,4 @@
+// mesh_object.cpp -- the mesh kind: a triangle mesh placed, turned and scaled
 #include "scene/mesh_object.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 #pragma once
+// mesh_object.h -- the mesh kind: a triangle mesh placed, turned and scaled
 
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// particle_system.cpp -- the particle-system kind: streams, bursts and lightning bolts
 #include "scene/particle_system.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// particle_system.h -- the particle-system kind: streams, bursts and lightning bolts
 
 #include <cstdint>
 #include <vector>

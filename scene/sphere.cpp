@@ -1,3 +1,4 @@
+// sphere.cpp -- the sphere kind: planets, moons, shells and atmospheres
 #include "scene/sphere.h"
 
 #include <cmath>

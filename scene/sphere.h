@@ -1,4 +1,5 @@
 #pragma once
+// sphere.h -- the sphere kind: planets, moons, shells and atmospheres
 
 #include <cstdint>
 

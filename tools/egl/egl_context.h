@@ -1,4 +1,5 @@
 #pragma once
+// egl_context.h -- an off-screen OpenGL context on EGL, for the headless host and the tests
 
 // An off-screen OpenGL compatibility context on Mesa's surfaceless EGL
 // platform: no display or window needed.

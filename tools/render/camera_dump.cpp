@@ -1,3 +1,4 @@
+// camera_dump.cpp -- orbivane-render --camera: the flight's camera poses, one line a frame
 #include "tools/render/camera_dump.h"
 
 #include "camera/camera_director.h"

@@ -1,4 +1,5 @@
 #pragma once
+// camera_dump.h -- orbivane-render --camera: the flight's camera poses, one line a frame
 
 #include <cstdio>
 

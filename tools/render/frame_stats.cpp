@@ -1,3 +1,4 @@
+// frame_stats.cpp -- frame times summed up: mean, median, 95th percentile, the bench line
 #include "tools/render/frame_stats.h"
 
 #include <algorithm>

@@ -1,4 +1,5 @@
 #pragma once
+// frame_stats.h -- frame times summed up: mean, median, 95th percentile, the bench line
 
 #include <cstdio>
 #include <vector>

@@ -1,4 +1,4 @@
-// orbivane-render: the headless host of the saver's core.
+// main.cpp -- orbivane-render: the headless host of the core
 #include <cstdio>
 #include <ctime>
 #include <string>

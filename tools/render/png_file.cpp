@@ -1,3 +1,4 @@
+// png_file.cpp -- the current frame written as a PNG file
 #include "tools/render/png_file.h"
 
 #include <png.h>

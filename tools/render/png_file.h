@@ -1,4 +1,5 @@
 #pragma once
+// png_file.h -- the current frame written as a PNG file
 
 #include <string>
 

@@ -1,3 +1,4 @@
+// main.cpp -- sddpack: the command line of the data archive packer
 #include <iostream>
 #include <string>
 #include <vector>

@@ -1,3 +1,4 @@
+// sddpack.cpp -- sddpack: packs a folder into a data archive, and lists or checks one
 #include "tools/sddpack/sddpack.h"
 
 #include <archive.h>

@@ -1,4 +1,5 @@
 #pragma once
+// sddpack.h -- sddpack: packs a folder into a data archive, and lists or checks one
 
 #include <iosfwd>
 #include <string>

@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <string>
 
+#include "app/picture_fit.h"
 #include "app/registry_settings.h"
 #include "app/saver_app.h"
 #include "host/settings.h"
@@ -92,7 +93,30 @@ void enableTimeFormat(HWND dialog, bool on) {
   enable(dialog, IDC_24_HOURS, on);
 }
 
+// The picture drawn afresh at its control's size, which follows the dialog's
+// font and so the display scaling; the control keeps its size from the
+// template.
+void fitPicture(HWND dialog) {
+  HWND control = item(dialog, IDC_DIALOG_PICTURE);
+  RECT area = {};
+  GetClientRect(control, &area);
+  const auto picture = HBITMAP(SendMessageA(control, STM_GETIMAGE, IMAGE_BITMAP, 0));
+  HBITMAP fitted = pictureCovering(picture, area.right, area.bottom);
+  if (!fitted) return;
+  const auto previous = HBITMAP(SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, LPARAM(fitted)));
+  if (previous && previous != fitted) DeleteObject(previous);
+}
+
+// The control does not own a picture it was given.
+void freePicture(HWND dialog) {
+  const auto picture =
+      HBITMAP(SendMessageA(item(dialog, IDC_DIALOG_PICTURE), STM_SETIMAGE, IMAGE_BITMAP, 0));
+  if (picture) DeleteObject(picture);
+}
+
 void initialise(HWND dialog) {
+  fitPicture(dialog);
+
   HWND list = item(dialog, IDC_MODE_LIST);
   for (const std::string& entry : modeListEntries(modeSource.listModes()))
     SendMessageA(list, CB_ADDSTRING, 0, LPARAM(entry.c_str()));
@@ -253,6 +277,9 @@ INT_PTR CALLBACK configurationDialogProc(HWND dialog, UINT message, WPARAM wPara
     case WM_HSCROLL:
       trackBarMoved(dialog, LOWORD(wParam));
       return TRUE;
+    case WM_DESTROY:
+      freePicture(dialog);
+      return FALSE;
     default:
       return FALSE;
   }

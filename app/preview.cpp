@@ -1,5 +1,6 @@
 #include "app/preview.h"
 
+#include "app/picture_fit.h"
 #include "app/saver_app.h"
 #include "resources/resource_ids.h"
 
@@ -7,18 +8,13 @@ namespace {
 
 HBITMAP previewPicture = nullptr;
 
+// The picture fills the window whatever size the host gives it.
 void paintPicture(HWND window) {
   PAINTSTRUCT paint;
   HDC dc = BeginPaint(window, &paint);
-  if (previewPicture) {
-    BITMAP size = {};
-    GetObjectA(previewPicture, sizeof size, &size);
-    HDC memory = CreateCompatibleDC(dc);
-    HGDIOBJ previous = SelectObject(memory, previewPicture);
-    BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, memory, 0, 0, SRCCOPY);
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-  }
+  RECT area = {};
+  GetClientRect(window, &area);
+  drawPictureCovering(dc, area.right, area.bottom, previewPicture);
   EndPaint(window, &paint);
 }
 

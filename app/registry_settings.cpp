@@ -72,3 +72,13 @@ void saveSettings() {
   saveSettingsTo(values, settings);
   RegCloseKey(key);
 }
+
+bool readMachineDataFolder(char* buffer, std::uint32_t capacity) {
+  HKEY key = nullptr;
+  if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kSettingsKey, 0, KEY_READ, &key) != ERROR_SUCCESS)
+    return false;
+  RegistryValues values(key);
+  const bool found = values.readText("Path", buffer, capacity);
+  RegCloseKey(key);
+  return found;
+}

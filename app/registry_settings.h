@@ -23,3 +23,8 @@ class RegistryValues : public SettingsValues {
 // the key is created when absent.
 void loadSettings();
 void saveSettings();
+
+// The data folder an installation for all users names: Path under
+// HKEY_LOCAL_MACHINE\Software\Kelvora\Orbivane, only ever read. False when
+// the key or the value is absent or the text does not fit.
+bool readMachineDataFolder(char* buffer, std::uint32_t capacity);

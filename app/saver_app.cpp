@@ -29,11 +29,17 @@ bool startUp(SaverApp& app, const char* commandLine) {
 
 namespace {
 
-// The data folder is Path; without one (a copy run from where it was
-// unpacked) it is the folder that holds the running program.
+// The data folder is the user's Path; without one, the Path an installation
+// for all users set; without either (a copy run from where it was unpacked),
+// the folder that holds the running program.
 void enterDataFolder() {
   if (settings.Path[0]) {
     SetCurrentDirectoryA(settings.Path);
+    return;
+  }
+  char machineFolder[sizeof settings.Path] = {};
+  if (readMachineDataFolder(machineFolder, sizeof machineFolder) && machineFolder[0]) {
+    SetCurrentDirectoryA(machineFolder);
     return;
   }
   wchar_t program[MAX_PATH];

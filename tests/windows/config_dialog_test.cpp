@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -302,6 +303,88 @@ TEST_F(ConfigDialog, OkWithoutASelectionKeepsTheModeAndCancelSavesNothing) {
   std::uint32_t value = 0;
   ASSERT_TRUE(SettingsKey::number("Width", value));
   EXPECT_EQ(value, 1111u);
+}
+
+// One control of the dialog, as laid out at the display's scaling.
+struct LaidOut {
+  HWND window;
+  RECT rect;  // in the dialog's client coordinates
+  std::string className, text;
+  LONG style;
+};
+
+BOOL CALLBACK collect(HWND window, LPARAM list) {
+  LaidOut control = {window, {}, {}, {}, LONG(GetWindowLongPtrA(window, GWL_STYLE))};
+  GetWindowRect(window, &control.rect);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&control.rect), 2);
+  char buffer[128] = {};
+  GetClassNameA(window, buffer, sizeof buffer);
+  control.className = buffer;
+  GetWindowTextA(window, buffer, sizeof buffer);
+  control.text = buffer;
+  reinterpret_cast<std::vector<LaidOut>*>(list)->push_back(control);
+  return TRUE;
+}
+
+int textWidth(const LaidOut& control) {
+  HDC dc = GetDC(control.window);
+  HGDIOBJ previous = SelectObject(dc, HFONT(SendMessageA(control.window, WM_GETFONT, 0, 0)));
+  RECT bounds = {};
+  DrawTextA(dc, control.text.c_str(), -1, &bounds, DT_CALCRECT | DT_SINGLELINE);
+  SelectObject(dc, previous);
+  ReleaseDC(control.window, dc);
+  return bounds.right;
+}
+
+bool contains(const RECT& outer, const RECT& inner) {
+  return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom;
+}
+
+// At whatever scaling the display has: every control inside the dialog, no
+// two controls partly over each other (a group box holds its controls
+// whole), every text within its control and the picture drawn at its
+// control's size. The size goes to the output for the end-to-end test that
+// compares scalings.
+TEST_F(ConfigDialog, EverythingFitsAtThisScaling) {
+  settings.DefGamma = false;
+  settings.Gamma = 50;
+  settings.Volume = 100;
+  open();
+  RECT client = {};
+  GetClientRect(dialog, &client);
+  std::printf("dialog client size: %ldx%ld\n", client.right, client.bottom);
+  std::vector<LaidOut> controls;
+  EnumChildWindows(dialog, collect, LPARAM(&controls));
+  ASSERT_GE(controls.size(), 25u);
+
+  const int checkMark = GetSystemMetrics(SM_CXMENUCHECK) + GetSystemMetrics(SM_CXEDGE);
+  for (const LaidOut& control : controls) {
+    EXPECT_TRUE(contains(client, control.rect)) << control.text;
+    for (const LaidOut& other : controls) {
+      RECT common;
+      if (&other != &control && IntersectRect(&common, &control.rect, &other.rect)) {
+        EXPECT_TRUE(contains(control.rect, other.rect) || contains(other.rect, control.rect))
+            << '"' << control.text << "\" and \"" << other.text << '"';
+      }
+    }
+    const LONG kind = control.style & BS_TYPEMASK;
+    int room = control.rect.right - control.rect.left;
+    if (control.className == "Button" && (kind == BS_AUTOCHECKBOX || kind == BS_AUTORADIOBUTTON))
+      room -= checkMark;
+    if (!control.text.empty() && (control.className == "Button" || control.className == "Static")) {
+      EXPECT_LE(textWidth(control), room) << '"' << control.text << '"';
+    }
+  }
+
+  HWND picture = GetDlgItem(dialog, IDC_DIALOG_PICTURE);
+  RECT area = {};
+  GetClientRect(picture, &area);
+  BITMAP drawn = {};
+  ASSERT_TRUE(GetObjectA(HBITMAP(SendMessageA(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)),
+                         sizeof drawn, &drawn));
+  EXPECT_EQ(drawn.bmWidth, area.right);
+  EXPECT_EQ(drawn.bmHeight, area.bottom);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 # End-to-end tests of orbivane.scr under Wine on the X display in $DISPLAY,
 # driven as a person would: xdotool for keys, clicks and the pointer,
 # screenshots of the root window, the registry through `wine reg`.
-#   saver_e2e.sh SCENARIO ORBIVANE_SCR MAKE_TEST_SCENE_EXE HOST_HARNESS_EXE
+#   saver_e2e.sh SCENARIO ORBIVANE_SCR MAKE_TEST_SCENE_EXE HOST_HARNESS_EXE [WINDOWS_TESTS_EXE]
 # The tests share a Wine prefix of their own ($WINEPREFIX-e2e), so stopping
 # its wineserver at the end leaves other Wine programs alone.
 set -uo pipefail
@@ -11,6 +11,7 @@ scenario=$1
 scr=$(realpath "$2")
 make_scene=$(realpath "$3")
 harness=$(realpath "$4")
+windows_tests=${5:-}
 
 if [ -z "${DISPLAY:-}" ]; then
   echo "saver_e2e: no DISPLAY; run the tests through scripts/test (it starts Xvfb)" >&2
@@ -24,8 +25,10 @@ key='HKCU\Software\Kelvora\Orbivane'
 
 work=$(mktemp -d)
 saver_pid=
+scaled=
 cleanup() {
   [ -n "$saver_pid" ] && kill "$saver_pid" 2>/dev/null
+  [ -z "$scaled" ] || set_dpi ''
   wineserver -k >/dev/null 2>&1
   rm -rf "$work"
 }
@@ -37,6 +40,19 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+
+# The display scaling as winecfg sets it (dots per inch; empty: the default),
+# read by Wine programs started afterwards.
+set_dpi() {
+  local desktop='HKCU\Control Panel\Desktop'
+  if [ -n "$1" ]; then
+    wine reg add "$desktop" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1
+  else
+    wine reg delete "$desktop" /v LogPixels /f >/dev/null 2>&1
+  fi
+  wineserver -k >/dev/null 2>&1
+  wineserver -w
+}
 
 reg_clear() { wine reg delete "$key" /f >/dev/null 2>&1; true; }
 reg_dword() { wine reg add "$key" /v "$1" /t REG_DWORD /d "$2" /f >/dev/null 2>&1; }
@@ -191,6 +207,23 @@ case $scenario in
     ;;
   preview-no-parent)
     check "/p without a window says so" wine "$harness" no-parent "$(winepath -w "$scr")"
+    ;;
+  configure-scaled)
+    # The dialog at 100 % and at 150 % display scaling: everything fits at
+    # both, and at 150 % the dialog is half as large again.
+    scaled=yes
+    declare -A width
+    for dpi in 96 144; do
+      set_dpi $dpi
+      out=$(wine "$windows_tests" --gtest_filter=ConfigDialog.EverythingFitsAtThisScaling 2>&1 |
+        tr -d '\r')
+      check "at $dpi dpi everything in the dialog fits" grep -q '^\[  PASSED  \] 1 test' <<<"$out"
+      width[$dpi]=$(sed -n 's/^dialog client size: \([0-9]*\)x.*/\1/p' <<<"$out")
+      echo "dialog width at $dpi dpi: ${width[$dpi]}"
+    done
+    ratio=$(awk -v a="${width[144]:-0}" -v b="${width[96]:-1}" 'BEGIN { print a / b }')
+    check "at 144 dpi the dialog is 1.5 times as wide" \
+      awk -v r="$ratio" 'BEGIN { exit !(r > 1.4 && r < 1.6) }'
     ;;
   *)
     echo "saver_e2e: unknown scenario $scenario" >&2

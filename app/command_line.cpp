@@ -1,3 +1,4 @@
+// command_line.cpp -- the switches the screensaver host starts us with: /c, /p, /s, /t
 #include "app/command_line.h"
 
 namespace {

@@ -1,4 +1,5 @@
 #pragma once
+// command_line.h -- the switches the screensaver host starts us with: /c, /p, /s, /t
 
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// config_dialog.cpp -- the configuration dialog: display mode, options, camera speed, brightness, About
 #include "app/config_dialog.h"
 
 #include <commctrl.h>

@@ -1,4 +1,5 @@
 #pragma once
+// config_dialog.h -- the configuration dialog: display mode, options, camera speed, brightness, About
 
 #include <windows.h>
 

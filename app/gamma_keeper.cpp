@@ -1,3 +1,4 @@
+// gamma_keeper.cpp -- a display's gamma ramp set, and the user's own given back at the end
 #include "app/gamma_keeper.h"
 
 void GammaKeeper::attach(GammaDevice* device) {

@@ -1,4 +1,5 @@
 #pragma once
+// gamma_keeper.h -- a display's gamma ramp set, and the user's own given back at the end
 
 #include <cstdint>
 

@@ -1,4 +1,4 @@
-// orbivane.scr: the screensaver the system's screensaver host starts.
+// main.cpp -- orbivane.scr: the screensaver the system's screensaver host starts
 #include <windows.h>
 
 #include "app/saver_app.h"

@@ -1,3 +1,4 @@
+// mode_list.cpp -- the display modes the configuration dialog lists
 #include "app/mode_list.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 #pragma once
+// mode_list.h -- the display modes the configuration dialog lists
 
 #include <cstdint>
 #include <string>

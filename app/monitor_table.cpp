@@ -1,3 +1,4 @@
+// monitor_table.cpp -- the display adapters found at start-up, and which of them show the scene
 #include "app/monitor_table.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 #pragma once
+// monitor_table.h -- the display adapters found at start-up, and which of them show the scene
 
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// music_player.cpp -- the looping music track, played through waveOut on a thread of its own
 #include "app/music_player.h"
 
 #include <mmsystem.h>

@@ -1,4 +1,5 @@
 #pragma once
+// music_player.h -- the looping music track, played through waveOut on a thread of its own
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-// picture_fit.cpp -- a picture drawn over a whole area at any size.
+// picture_fit.cpp -- a picture drawn over a whole area at any size, its proportions kept
 #include "app/picture_fit.h"
 
 void drawPictureCovering(HDC target, int width, int height, HBITMAP picture) {

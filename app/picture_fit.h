@@ -1,6 +1,7 @@
-// picture_fit.h -- a picture drawn over a whole area at any size: scaled
-// smoothly, its proportions kept, what overflows cut off evenly.
 #pragma once
+// picture_fit.h -- a picture drawn over a whole area at any size, its proportions kept
+
+// Scaled smoothly; what overflows the area is cut off evenly on both sides.
 
 #include <windows.h>
 

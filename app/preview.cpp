@@ -1,3 +1,4 @@
+// preview.cpp -- the picture in the screensaver host's preview area
 #include "app/preview.h"
 
 #include "app/picture_fit.h"

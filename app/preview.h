@@ -1,4 +1,5 @@
 #pragma once
+// preview.h -- the picture in the screensaver host's preview area
 
 #include <windows.h>
 

@@ -1,3 +1,4 @@
+// registry_settings.cpp -- the settings kept in the current user's registry key, and the machine-wide data folder
 #include "app/registry_settings.h"
 
 #include "host/settings.h"

@@ -1,4 +1,5 @@
 #pragma once
+// registry_settings.h -- the settings kept in the current user's registry key, and the machine-wide data folder
 
 #include <windows.h>
 

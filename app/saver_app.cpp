@@ -1,3 +1,4 @@
+// saver_app.cpp -- start-up: command line, settings, displays, data folder, then one run mode
 #include "app/saver_app.h"
 
 #include <cwchar>

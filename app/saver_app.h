@@ -1,4 +1,5 @@
 #pragma once
+// saver_app.h -- start-up: command line, settings, displays, data folder, then one run mode
 
 #include <windows.h>
 

@@ -1,4 +1,5 @@
 #pragma once
+// saver_run.h -- the Windows saver's run: windows on every display, loading, frame loop, end
 
 #include <windows.h>
 

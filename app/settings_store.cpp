@@ -1,3 +1,4 @@
+// settings_store.cpp -- the settings read from and written to named values, with their defaults
 #include "app/settings_store.h"
 
 namespace {

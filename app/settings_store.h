@@ -1,4 +1,5 @@
 #pragma once
+// settings_store.h -- the settings read from and written to named values, with their defaults
 
 #include <cstdint>
 

@@ -1,3 +1,4 @@
+// win_display.cpp -- the display side of the saver run: display mode, pixel format, gamma ramp
 #include "app/win_display.h"
 
 #include <cstdint>

@@ -1,4 +1,5 @@
 #pragma once
+// win_display.h -- the display side of the saver run: display mode, pixel format, gamma ramp
 
 #include <windows.h>
 

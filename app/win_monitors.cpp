@@ -1,3 +1,4 @@
+// win_monitors.cpp -- the monitor table filled from the multi-monitor functions, when the system has them
 #include "app/win_monitors.h"
 
 #include <windows.h>

@@ -1,4 +1,5 @@
 #pragma once
+// win_monitors.h -- the monitor table filled from the multi-monitor functions, when the system has them
 
 #include "app/monitor_table.h"
 

@@ -19,16 +19,13 @@ shift $(($# > 2 ? 2 : $#))
 render=${ORBIVANE_RENDER:-$root/build/native/orbivane-render}
 sddpack=${SDDPACK:-$root/build/native/sddpack}
 
+. "$root/bench/archive_members.sh"
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/members" "$work/floor"
 
 # Unpack every member, then cut the three object files down.
-"$sddpack" list "$data/data.sdd" | while IFS= read -r member; do
-  path="$work/members/${member//\\//}"
-  mkdir -p "$(dirname "$path")"
-  "$sddpack" extract "$data/data.sdd" "$member" > "$path"
-done
+unpack_members "$data/data.sdd" "$work/members"
 members=$work/members
 # The sky: its first sphere block (the shell) and the terminator.
 awk 'BEGIN { print "The sky shell alone." }
@@ -40,7 +37,7 @@ awk 'BEGIN { print "The sky shell alone." }
 sed -e 's/^size .*/size 0/' -e 's/^\tsize .*/\tsize 0/' "$members/sunflare.txt" > "$work/sunflare.txt"
 mv "$work/sky.txt" "$work/sunflare.txt" "$members/"
 printf 'No world objects.\nENDWORLD\n' > "$members/system.txt"
-"$sddpack" create "$work/floor/data.sdd" "$members" > /dev/null
+pack_members "$members" "$work/floor/data.sdd"
 
 mean() { sed -n 's/.*mean_ms=\([0-9.]*\).*/\1/p'; }
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"

@@ -13,6 +13,7 @@
 #include "render/frame.h"
 #include "render/gl.h"
 #include "render/session.h"
+#include "render/textured_quad.h"
 #include "tools/egl/egl_context.h"
 #include "tools/render/frame_stats.h"
 #include "tools/render/png_file.h"
@@ -35,6 +36,7 @@ void applyOptions(const RenderOptions& options) {
   settings.TimeFormat = options.twelveHour;
   settings.Speed = options.speed;
   settings.EnableMusic = false;
+  skipDarkCells = !options.wholeQuads;
 }
 
 // No window to own a message box or a swap: messages go to stderr, and each

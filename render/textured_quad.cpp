@@ -282,7 +282,8 @@ void drawTexturedQuad(const Vec3& c00, const Vec3& c10, const Vec3& c01, const V
       litCells += shows;
     }
   }
-  if (litCells == columns * rows)
+  // Cells pay for their edges only where they leave out much of the quad.
+  if (litCells * 2 > columns * rows)
     drawWhole(c00, c10, c01, c11, primitive);
   else if (litCells > 0)
     drawLitRuns(lit, columns, rows, c00, c10, c01, c11, primitive);

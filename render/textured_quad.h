@@ -15,7 +15,7 @@ enum class QuadPrimitive { kQuads, kQuadStrip };
 // current colour, matrices and state. Under additive or alpha blending
 // without depth writes, a texture made by uploadMipmappedTexture is drawn
 // as the cells of its grid that can change a pixel at the mipmap levels
-// this draw can reach (nothing when there are none, the whole quad when
-// all can); anything else is drawn whole.
+// this draw can reach: nothing when there are none, the whole quad when
+// they are more than half of it; anything else is drawn whole.
 void drawTexturedQuad(const Vec3& c00, const Vec3& c10, const Vec3& c01, const Vec3& c11,
                       QuadPrimitive primitive);

@@ -3,9 +3,9 @@
 # the floor is the same archive cut down to the sky shell and the sun's lens
 # rings (the flare's sprite and lens elements at size 0, no world objects).
 # The shell covers the picture whatever it shows; the rings cost only the
-# cells their texture lights, a fifth of their squares with the default
-# ring. Runs the two alternately and prints each bench line and the ratio
-# of the means.
+# cells their texture lights, under a fifth of their squares with the
+# default ring. Runs the two alternately and prints each bench line and the
+# ratio of the means.
 #
 # usage: content/bench_floor.sh [DATA_DIR [ROUNDS [ORBIVANE-RENDER OPTIONS...]]]
 #   DATA_DIR  folder of the default data.sdd (default build/data)

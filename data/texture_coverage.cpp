@@ -81,10 +81,17 @@ TextureCoverage coverageOfLevels(const std::vector<TextureLevel>& levels) {
   coverage.levels = int(levels.size());
   const std::size_t perLevel = std::size_t(coverage.columns) * std::size_t(coverage.rows);
   coverage.cells.assign(perLevel * levels.size(), 0);
+  coverage.full.assign(levels.size(), false);
+  const std::uint8_t every = kCellRed | kCellGreen | kCellBlue | kCellAlpha;
   for (std::size_t l = 0; l < levels.size(); ++l) {
     const std::vector<std::uint8_t> cells = levelCells(levels[l], coverage.columns, coverage.rows);
-    for (std::size_t i = 0; i < perLevel; ++i)
-      coverage.cells[l * perLevel + i] = std::uint8_t(cells[i] | (l ? coverage.cells[(l - 1) * perLevel + i] : 0));
+    bool full = true;
+    for (std::size_t i = 0; i < perLevel; ++i) {
+      std::uint8_t& cell = coverage.cells[l * perLevel + i];
+      cell = std::uint8_t(cells[i] | (l ? coverage.cells[(l - 1) * perLevel + i] : 0));
+      full = full && cell == every;
+    }
+    coverage.full[l] = full;
   }
   return coverage;
 }

@@ -32,6 +32,7 @@ struct TextureCoverage {
   int rows = 0;     // cells along t
   int levels = 0;
   std::vector<std::uint8_t> cells;  // levels x rows x columns
+  std::vector<bool> full;           // per level: every cell holds every channel
 
   std::uint8_t channels(int reachLevel, int column, int row) const {
     return cells[(std::size_t(reachLevel) * std::size_t(rows) + std::size_t(row)) *

@@ -259,13 +259,13 @@ void drawTexturedQuad(const Vec3& c00, const Vec3& c10, const Vec3& c01, const V
     glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
     coverage = findTextureCoverage(std::uint32_t(texture), width, height);
   }
-  if (!coverage) {
+  const Reach r = coverage ? reach(*coverage, c00, c10, c01, c11) : Reach{};
+  if (!coverage || coverage->full[std::size_t(r.level)]) {
     drawWhole(c00, c10, c01, c11, primitive);
     return;
   }
 
   // The grid's cells, merged in blocks where they would be small on screen.
-  const Reach r = reach(*coverage, c00, c10, c01, c11);
   const int columns = cellsAlong(coverage->columns, r.sideS);
   const int rows = cellsAlong(coverage->rows, r.sideT);
   const int blockColumns = coverage->columns / columns, blockRows = coverage->rows / rows;

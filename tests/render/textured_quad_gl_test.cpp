@@ -53,11 +53,17 @@ struct Quad {
   QuadPrimitive primitive;
 };
 
-// The frame after drawing `quad` over a grey, half-transparent picture,
-// with or without skipping dark cells.
-Frame drawn(const Quad& quad, bool cells) {
+// A grey, half-transparent picture.
+Frame cleared() {
   glClearColor(0.25f, 0.25f, 0.25f, 0.5f);
   glClear(GL_COLOR_BUFFER_BIT);
+  return readFrame();
+}
+
+// The frame after drawing `quad` over the cleared picture, with or without
+// skipping dark cells.
+Frame drawn(const Quad& quad, bool cells) {
+  cleared();
   skipDarkCells = cells;
   drawTexturedQuad(quad.c00, quad.c10, quad.c01, quad.c11, quad.primitive);
   skipDarkCells = true;
@@ -73,10 +79,7 @@ struct Comparison {
 };
 
 void compare(const Frame& whole, const Frame& cells, Comparison& result) {
-  const Frame background = [] {
-    glClear(GL_COLOR_BUFFER_BIT);
-    return readFrame();
-  }();
+  const Frame background = cleared();
   int differing = 0;
   for (std::size_t p = 0; p < whole.size(); p += 4) {
     int largest = 0;
@@ -181,10 +184,7 @@ TEST_F(TexturedQuadGl, AllLitTexturesDrawWholeAndAllDarkOnesNothing) {
   EXPECT_EQ(drawn(quad, true), drawn(quad, false));
 
   glBindTexture(GL_TEXTURE_2D, uniformTexture(0));
-  const Frame before = [] {
-    glClear(GL_COLOR_BUFFER_BIT);
-    return readFrame();
-  }();
+  const Frame before = cleared();
   EXPECT_NE(drawn(quad, false), before);  // the whole quad adds alpha
   EXPECT_EQ(drawn(quad, true), before);
 

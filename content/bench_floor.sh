@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Frame time of the default scene against its floor, measured in one run:
-# the floor is the same archive cut down to what the renderer draws whatever
-# the content (the sky shell, and the sun's lens rings with the flare's
-# sprite and lens elements at size 0, no world objects). Runs the two
-# alternately and prints each bench line and the ratio of the means.
+# the floor is the same archive cut down to the sky shell and the sun's lens
+# rings (the flare's sprite and lens elements at size 0, no world objects).
+# The shell covers the picture whatever it shows; the rings cost only the
+# cells their texture lights, under a fifth of their squares with the
+# default ring. Runs the two alternately and prints each bench line and the
+# ratio of the means.
 #
 # usage: content/bench_floor.sh [DATA_DIR [ROUNDS [ORBIVANE-RENDER OPTIONS...]]]
 #   DATA_DIR  folder of the default data.sdd (default build/data)
@@ -19,16 +21,13 @@ shift $(($# > 2 ? 2 : $#))
 render=${ORBIVANE_RENDER:-$root/build/native/orbivane-render}
 sddpack=${SDDPACK:-$root/build/native/sddpack}
 
+. "$root/bench/archive_members.sh"
+
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-mkdir -p "$work/members" "$work/floor"
 
 # Unpack every member, then cut the three object files down.
-"$sddpack" list "$data/data.sdd" | while IFS= read -r member; do
-  path="$work/members/${member//\\//}"
-  mkdir -p "$(dirname "$path")"
-  "$sddpack" extract "$data/data.sdd" "$member" > "$path"
-done
+unpack_members "$data/data.sdd" "$work/members"
 members=$work/members
 # The sky: its first sphere block (the shell) and the terminator.
 awk 'BEGIN { print "The sky shell alone." }
@@ -40,7 +39,7 @@ awk 'BEGIN { print "The sky shell alone." }
 sed -e 's/^size .*/size 0/' -e 's/^\tsize .*/\tsize 0/' "$members/sunflare.txt" > "$work/sunflare.txt"
 mv "$work/sky.txt" "$work/sunflare.txt" "$members/"
 printf 'No world objects.\nENDWORLD\n' > "$members/system.txt"
-"$sddpack" create "$work/floor/data.sdd" "$members" > /dev/null
+pack_members "$members" "$work/floor/data.sdd"
 
 mean() { sed -n 's/.*mean_ms=\([0-9.]*\).*/\1/p'; }
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ //')"

@@ -1,6 +1,9 @@
+// texture_upload.cpp -- decoded pixels into mipmapped textures, with where each can add light
 #include "data/texture_upload.h"
 
 #include <vector>
+
+#include "data/texture_coverage.h"
 
 namespace {
 
@@ -69,5 +72,6 @@ std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GL
   }
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+  recordTextureCoverage(texture);
   return texture;
 }

@@ -15,7 +15,8 @@ std::uint32_t maxTextureSide();
 
 // Makes a new 2D texture with a full mipmap chain from tightly packed rows
 // (unpack alignment 1), filtered trilinear when minified and linear when
-// magnified, and leaves it bound. Returns 0, making no texture, when the
-// image is empty or the mipmaps cannot be built.
+// magnified, records where it can add light (data/texture_coverage.h) and
+// leaves it bound. Returns 0, making no texture, when the image is empty or
+// the mipmaps cannot be built.
 std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GLenum format,
                                      const unsigned char* pixels);

@@ -8,6 +8,7 @@
 #include "data/line_rules.h"
 #include "math/random.h"
 #include "render/gl.h"
+#include "render/textured_quad.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
 #include "scene/parsers.h"
@@ -146,18 +147,7 @@ void Billboard::draw(CameraDirector& camera) {
   glLoadIdentity();
   glScalef(tiling, tiling, 1.0f);
   glMatrixMode(GL_MODELVIEW);
-  if (!hidden) {
-    glBegin(GL_QUAD_STRIP);
-    glTexCoord2f(0, 0);
-    glVertex3f(c1.x, c1.y, c1.z);
-    glTexCoord2f(1, 0);
-    glVertex3f(c2.x, c2.y, c2.z);
-    glTexCoord2f(0, 1);
-    glVertex3f(c3.x, c3.y, c3.z);
-    glTexCoord2f(1, 1);
-    glVertex3f(c4.x, c4.y, c4.z);
-    glEnd();
-  }
+  if (!hidden) drawTexturedQuad(c1, c2, c3, c4, QuadPrimitive::kQuadStrip);
 
   glDepthMask(GL_TRUE);
   glEnable(GL_LIGHTING);

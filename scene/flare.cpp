@@ -10,6 +10,7 @@
 #include "math/random.h"
 #include "render/gl.h"
 #include "render/gl_state.h"
+#include "render/textured_quad.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
 #include "scene/parsers.h"
@@ -41,11 +42,6 @@ void readLensBlock(BlockReader& block, Flare& flare) {
     if (std::sscanf(block.line(), "\ttexture %127s", path) != 1) continue;
     if (const TextureEntry* entry = findTexture(textureCatalogue, path)) slot = entry->glTexture;
   }
-}
-
-void vertex(float u, float v, const Vec3& p) {
-  glTexCoord2f(u, v);
-  glVertex3f(p.x, p.y, p.z);
 }
 
 }  // namespace
@@ -204,12 +200,8 @@ void Flare::draw(CameraDirector& camera) {
 
 void Flare::drawSprite() const {
   const float s = size, a = aspect;
-  glBegin(GL_QUADS);
-  vertex(0, 0, {-s * a, -s, 0});
-  vertex(0, 1, {-s * a, s, 0});
-  vertex(1, 1, {s * a, s, 0});
-  vertex(1, 0, {s * a, -s, 0});
-  glEnd();
+  drawTexturedQuad({-s * a, -s, 0}, {s * a, -s, 0}, {-s * a, s, 0}, {s * a, s, 0},
+                   QuadPrimitive::kQuads);
 }
 
 void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
@@ -240,12 +232,9 @@ void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
     glTranslatef(c.x, c.y, 0);
     glScalef(ring.scale, ring.scale, 1);
     glColor4f(ring.red, ring.green, ring.blue, ring.alpha);
-    glBegin(GL_QUAD_STRIP);
-    vertex(0, 0, {q1.x * flip.x, q1.y * flip.y, q1.z});
-    vertex(1, 0, {q2.x * flip.x, q2.y * flip.y, q2.z});
-    vertex(0, 1, {q3.x * flip.x, q3.y * flip.y, q3.z});
-    vertex(1, 1, {q4.x * flip.x, q4.y * flip.y, q4.z});
-    glEnd();
+    drawTexturedQuad({q1.x * flip.x, q1.y * flip.y, q1.z}, {q2.x * flip.x, q2.y * flip.y, q2.z},
+                     {q3.x * flip.x, q3.y * flip.y, q3.z}, {q4.x * flip.x, q4.y * flip.y, q4.z},
+                     QuadPrimitive::kQuadStrip);
   }
 
   for (int i = 0; i < kLensElements; ++i) {
@@ -260,12 +249,7 @@ void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
     glBindTexture(GL_TEXTURE_2D, i < 20 ? lensTextures[1] : lensTextures[0]);
     glColor4f(i / 30.0f + 0.3f, 0.2f, 1 - i / 10.0f, 0.79f);
     const float e = lensSize * lensScales[i];
-    glBegin(GL_QUADS);
-    vertex(0, 0, {-e, -e, 0});
-    vertex(0, 1, {-e, e, 0});
-    vertex(1, 1, {e, e, 0});
-    vertex(1, 0, {e, -e, 0});
-    glEnd();
+    drawTexturedQuad({-e, -e, 0}, {e, -e, 0}, {-e, e, 0}, {e, e, 0}, QuadPrimitive::kQuads);
   }
   popOverlay();
 }

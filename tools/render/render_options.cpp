@@ -34,6 +34,7 @@ bool* switchOption(RenderOptions& options, const char* arg) {
   if (std::strcmp(arg, "--show-clock") == 0) return &options.clock;
   if (std::strcmp(arg, "--12h") == 0) return &options.twelveHour;
   if (std::strcmp(arg, "--bench") == 0) return &options.bench;
+  if (std::strcmp(arg, "--whole-quads") == 0) return &options.wholeQuads;
   return nullptr;
 }
 
@@ -43,6 +44,7 @@ const char* renderUsage() {
   return "usage: orbivane-render [--data DIR] [--width W] [--height H] [--seed S] [--dt D]\n"
          "                      [--frames N] [--speed P] [--show-fps] [--show-clock] [--12h]\n"
          "                      [--shot FILE.png] [--shots DIR [--every K]] [--bench]\n"
+         "                      [--whole-quads]\n"
          "       orbivane-render --camera [--seed S] [--dt SECONDS] [--frames N] [--speed P]\n"
          "  --data DIR   folder of the scene's data.sdd (default: the current folder)\n"
          "  --width W, --height H   picture size (default 1024 x 768)\n"
@@ -54,6 +56,8 @@ const char* renderUsage() {
          "  --shot FILE  write the last frame as a PNG\n"
          "  --shots DIR  write every K-th frame (--every K, default 1) as DIR/frame-NNNNNN.png\n"
          "  --bench      print load and frame times as the last line\n"
+         "  --whole-quads  draw every textured quad whole, also where its texture\n"
+         "               adds no light (pictures to compare with)\n"
          "  --camera     print the camera flight, one line a frame:\n"
          "               i eye.xyz forward.xyz up.xyz\n";
 }

@@ -27,6 +27,7 @@ struct RenderOptions : SceneOptions {
   std::string shotsDir;        // PNG of every `every`-th frame
   int every = 1;
   bool bench = false;
+  bool wholeQuads = false;     // draw every textured quad whole, dark cells too
 };
 
 // Parses argv; false with a message in *error for anything unknown or malformed.

@@ -12,6 +12,7 @@
 #include "host/console_host.h"
 #include "render/gl.h"
 #include "render/session.h"
+#include "render/textured_quad.h"
 #include "tools/egl/egl_context.h"
 #include "tools/render/frame_stats.h"
 #include "tools/render/png_file.h"
@@ -68,6 +69,7 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
   RenderHost host(err);
   setHost(&host);
   applySceneOptions(options);
+  skipDarkCells = !options.wholeQuads;
   reshapeScene(options.width, options.height);
 
   const Clock::time_point loadStart = Clock::now();

@@ -1,0 +1,62 @@
+// A lens ring's quad, 880 pixels a side and turned, drawn whole and as the
+// cells its thin ring texture lights, on a headless 1024 x 768 context.
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <vector>
+
+#include "bench/bench_context.h"
+#include "data/texture_upload.h"
+#include "host/settings.h"
+#include "render/gl.h"
+#include "render/gl_state.h"
+#include "render/textured_quad.h"
+
+namespace {
+
+// A thin ring at 0.82 of the radius, as the default scene's lens ring.
+GLuint ringTexture() {
+  static const GLuint texture = [] {
+    const int size = 128;
+    std::vector<unsigned char> rgba;
+    for (int y = 0; y < size; ++y)
+      for (int x = 0; x < size; ++x) {
+        const float dx = (x + 0.5f) / size * 2 - 1, dy = (y + 0.5f) / size * 2 - 1;
+        const float d = (std::sqrt(dx * dx + dy * dy) - 0.82f) * 16;
+        const float v = 0.22f * std::exp(-d * d);
+        const unsigned char b = v < 0.05f ? 0 : (unsigned char)std::lround(v * 255);
+        rgba.insert(rgba.end(), {b, b, b, b});
+      }
+    return GLuint(uploadMipmappedTexture(4, size, size, GL_RGBA, rgba.data()));
+  }();
+  return texture;
+}
+
+void BM_LensRing(benchmark::State& state) {
+  makeBenchContextCurrent();
+  settings.Width = 1024;
+  settings.Height = 768;
+  skipDarkCells = state.range(0) != 0;
+  const GLuint texture = ringTexture();
+  glEnable(GL_TEXTURE_2D);
+  glEnable(GL_BLEND);
+  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  glDepthMask(GL_FALSE);
+  pushOverlayPixels();
+  glBindTexture(GL_TEXTURE_2D, texture);
+  glColor4f(1.0f, 0.3f, 0.3f, 0.7f);
+  glTranslatef(512, 384, 0);
+  glRotatef(30, 0, 0, 1);
+  const float h = 440;
+  for (auto _ : state) {
+    glClear(GL_COLOR_BUFFER_BIT);
+    drawTexturedQuad({-h, -h, 0}, {h, -h, 0}, {-h, h, 0}, {h, h, 0}, QuadPrimitive::kQuadStrip);
+    glFinish();
+  }
+  popOverlay();
+  glDepthMask(GL_TRUE);
+  skipDarkCells = true;
+}
+BENCHMARK(BM_LensRing)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+}  // namespace

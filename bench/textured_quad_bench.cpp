@@ -1,3 +1,4 @@
+// textured_quad_bench.cpp -- a lens ring's quad drawn whole and by the cells its texture lights
 // A lens ring's quad, 880 pixels a side and turned, drawn whole and as the
 // cells its thin ring texture lights, on a headless 1024 x 768 context.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// textures.cpp -- every picture of the default scene, painted from fixed seeds
 #include "content/textures.h"
 
 #include <cmath>

@@ -1,4 +1,5 @@
 #pragma once
+// textures.h -- every picture of the default scene, painted from fixed seeds
 
 #include <string>
 #include <vector>

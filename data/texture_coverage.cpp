@@ -125,3 +125,5 @@ const TextureCoverage* findTextureCoverage(std::uint32_t texture, int width, int
   const TextureCoverage& coverage = found->second;
   return coverage.width == width && coverage.height == height ? &coverage : nullptr;
 }
+
+void forgetTextureCoverage() { coverages.clear(); }

@@ -51,3 +51,6 @@ void recordTextureCoverage(std::uint32_t texture);
 // The grid kept for a texture name, or null when there is none or its
 // size no longer matches the bound texture's level 0.
 const TextureCoverage* findTextureCoverage(std::uint32_t texture, int width, int height);
+
+// Forgets every grid; the scene's end, when its textures are no longer drawn.
+void forgetTextureCoverage();

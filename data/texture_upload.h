@@ -1,4 +1,5 @@
 #pragma once
+// texture_upload.h -- decoded pixels uploaded as mipmapped OpenGL textures
 
 #include <cstdint>
 

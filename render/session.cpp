@@ -5,6 +5,7 @@
 #include "data/environment.h"
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
+#include "data/texture_coverage.h"
 #include "data/world.h"
 #include "host/host.h"
 #include "host/settings.h"
@@ -100,6 +101,7 @@ void endScene() {
   worlds.deleteAll();
   environments.deleteAll();
   textureCatalogue.deleteAll();
+  forgetTextureCoverage();
   firstPassList.clear();
   worldObjectList.clear();
   postPassList.clear();

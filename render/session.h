@@ -45,6 +45,6 @@ void makeFrame(double frameSeconds);
 // reads (overlays, flare projection).
 void reshapeScene(std::uint32_t width, std::uint32_t height);
 
-// Deletes the worlds, environments, their objects and the texture entries,
-// and empties every list that held them.
+// Deletes the worlds, environments, their objects, the texture entries and
+// their coverage grids, and empties every list that held them.
 void endScene();

@@ -1,3 +1,4 @@
+// billboard.cpp -- the billboard kind: a textured quad facing the camera, a halo, a sky element
 #include "scene/billboard.h"
 
 #include <cstdio>

@@ -1,4 +1,5 @@
 #pragma once
+// billboard.h -- the billboard kind: a textured quad facing the camera, a halo, a sky element
 
 #include "scene/scene_object.h"
 

@@ -1,3 +1,4 @@
+// flare.cpp -- the flare kind: a glare sprite tested for occlusion, and its lens effect
 #include "scene/flare.h"
 
 #include <cmath>

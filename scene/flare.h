@@ -1,4 +1,5 @@
 #pragma once
+// flare.h -- the flare kind: a glare sprite tested for occlusion, and its lens effect
 
 #include <cstdint>
 

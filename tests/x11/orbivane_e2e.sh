@@ -164,6 +164,7 @@ case $scenario in
     check "--root alone draws on the root window" shows_scene root
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
     # A leading 0 is no octal: the host's id is read as the decimal it is.
+    new_window 200 150
     export XSCREENSAVER_WINDOW=0$(printf '%d' "$window")
     start --root --data "$data"
     check "XSCREENSAVER_WINDOW in decimal with a leading 0 is drawn into" shows_scene "$window"

@@ -336,6 +336,13 @@ case $scenario in
     desktop=$prefix/share/applications/screensavers/orbivane.desktop
     check "the desktop entry runs it on the host's window" grep -q '^Exec=/.*/orbivane --root$' "$desktop"
     check "as a screensaver" grep -qx 'Categories=Screensaver;' "$desktop"
+    check "for every desktop whose screensaver reads these entries" \
+      grep -qx 'OnlyShowIn=MATE;XFCE;' "$desktop"
+    valid() {
+      local out
+      out=$(desktop-file-validate --no-hints "$1" 2>&1) && [ -z "$out" ] || { echo "$out"; return 1; }
+    }
+    check "and valid, without a warning" valid "$desktop"
     program=$prefix/bin/orbivane
     start --root
     check "run from its prefix, it finds the prefix's data" shows_scene root

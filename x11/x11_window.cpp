@@ -21,18 +21,28 @@ namespace {
 // with --mouse-exit.
 constexpr double kMouseExitPixels = 20.0;
 
-// The windows the program draws into or through; an X error that names one
-// of them means it is gone or unusable, and ends the run.
+// The windows the program draws into or through; an error that names one of
+// them as a bad window or drawable means it is gone, and ends the run.
 Window watchedWindows[2] = {0, 0};
+int glxErrorBase = -1;
+
+bool namesWatchedWindow(const XErrorEvent& error) {
+  // GLX's own errors for a bad drawable, current drawable and window.
+  const int glxError = glxErrorBase < 0 ? -1 : error.error_code - glxErrorBase;
+  if (error.error_code != BadWindow && error.error_code != BadDrawable && glxError != 2 &&
+      glxError != 11 && glxError != 12)
+    return false;
+  for (const Window window : watchedWindows)
+    if (window != 0 && error.resourceid == window) return true;
+  return false;
+}
 
 // Any other error is reported once per kind, and the run goes on (a refused
 // focus, say, is harmless).
 int onXError(Display* display, XErrorEvent* error) {
-  for (const Window window : watchedWindows) {
-    if (window != 0 && error->resourceid == window) {
-      stopRequested = 1;
-      return 0;
-    }
+  if (namesWatchedWindow(*error)) {
+    stopRequested = 1;
+    return 0;
   }
   static int reported[32];
   static int reportedCount = 0;
@@ -121,6 +131,8 @@ bool X11Window::open(const X11Options& options, std::string* error) {
     *error = std::string("cannot open the X display \"") + name + "\"";
     return false;
   }
+  int glxEventBase = 0;
+  if (!glXQueryExtension(display_, &glxErrorBase, &glxEventBase)) glxErrorBase = -1;
   mouseExit_ = options.mouseExit;
   Window host = 0;
   switch (options.target) {

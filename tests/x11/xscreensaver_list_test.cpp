@@ -26,8 +26,8 @@ TEST(XScreenSaverList, AddsOneEntryHoweverTheListIsWritten) {
        "programs:\\\n  maze --root\\\n  -  GL: rubik --root \\n\\\n" + e + "\\\n\nmode: random\n",
        1},
       // Entries on one line and empty ones between: only real entries count.
-      {"programs: a \\n\\n b \\n \\n\\\n c\n", "programs: a \\n\\n b \\n \\n\\\n c \\n\\\n" + e + "\n",
-       3},
+      {"programs: a \\n\\n b \\n \\n\\\n c\n",
+       "programs: a \\n\\n b \\n \\n\\\n c \\n\\\n" + e + "\n", 3},
       // An empty list; a list named otherwise is no programs list.
       {"*programs: maze\nprograms:\n", "*programs: maze\nprograms:\\\n" + e + "\n", 0},
       // No list at all, and no line end at the end of the file.

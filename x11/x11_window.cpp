@@ -183,16 +183,18 @@ bool X11Window::adoptWindow(Window window, std::string* error) {
 }
 
 // A child of the host's window that covers it and takes no input (the
-// host's window keeps getting it).
+// host's window keeps getting it); a child of the root window stays out of
+// the window manager's hands.
 void X11Window::createChildWindow(XVisualInfo* visual) {
   colormap_ = XCreateColormap(display_, window_, visual->visual, AllocNone);
   XSetWindowAttributes set = {};
   set.colormap = colormap_;
   set.background_pixel = 0;
   set.border_pixel = 0;
+  set.override_redirect = True;
   child_ = XCreateWindow(display_, window_, 0, 0, unsigned(width_), unsigned(height_), 0,
                          visual->depth, InputOutput, visual->visual,
-                         CWColormap | CWBackPixel | CWBorderPixel, &set);
+                         CWColormap | CWBackPixel | CWBorderPixel | CWOverrideRedirect, &set);
   drawable_ = child_;
   watchedWindows[1] = child_;
   XMapWindow(display_, child_);

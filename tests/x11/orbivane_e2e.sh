@@ -370,6 +370,10 @@ case $scenario in
     check "from the installed data, without a word" [ ! -s "$work/stderr" ]
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
     check "the hosts find its options file" [ -s /usr/share/xscreensaver/config/orbivane.xml ]
+    mkdir "$work/home"
+    HOME=$work/home orbivane --add-to-xscreensaver >/dev/null
+    check "its XScreenSaver entry names it by its bare name" \
+      grep -qxF 'programs: GL: "Orbivane" orbivane --root \n' "$work/home/.xscreensaver"
     check "dpkg -r removes it" dpkg -r orbivane
     left=$(while read -r file; do [ -f "$file" ] || [ -L "$file" ] && echo "$file"; done <"$work/files")
     check "and every file it installed" [ -z "$left" ]

@@ -30,6 +30,13 @@ struct Resource {
   std::size_t valueStart = 0;
 };
 
+// An odd number of trailing backslashes continues the line on the next one.
+bool continues(const std::string& line) {
+  std::size_t count = 0;
+  while (count < line.size() && line[line.size() - 1 - count] == '\\') ++count;
+  return count % 2 == 1;
+}
+
 // The text as lines, without their line ends.
 struct Lines {
   std::vector<std::string> lines;
@@ -58,7 +65,9 @@ struct Lines {
     return out;
   }
 
+  // A new line at the end, after a blank one if the last line continues.
   void append(const std::string& line) {
+    if (!lines.empty() && continues(lines.back())) lines.emplace_back();
     finalNewline = true;
     lines.push_back(line);
   }
@@ -69,13 +78,6 @@ bool isSpace(char c) { return c == ' ' || c == '\t'; }
 bool isNameChar(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') ||
          c == '_' || c == '.' || c == '*' || c == '-';
-}
-
-// An odd number of trailing backslashes continues the line on the next one.
-bool continues(const std::string& line) {
-  std::size_t count = 0;
-  while (count < line.size() && line[line.size() - 1 - count] == '\\') ++count;
-  return count % 2 == 1;
 }
 
 std::string withoutContinuation(const std::string& line) {
@@ -140,29 +142,29 @@ std::string trimmed(const std::string& text) {
   return text.substr(begin, end - begin);
 }
 
-// The programs list's entries, split at its "\n" escapes; empty ones are not
-// entries.
-std::vector<std::string> entriesOf(const std::string& value) {
-  std::vector<std::string> entries;
-  std::string entry;
+// The pieces of a programs list between its "\n" escapes.
+std::vector<std::string> piecesOf(const std::string& value) {
+  std::vector<std::string> pieces(1);
   for (std::size_t i = 0; i < value.size(); ++i) {
     if (value[i] == '\\' && i + 1 < value.size()) {
-      if (value[i + 1] == 'n') {
-        entries.push_back(entry);
-        entry.clear();
-      } else {
-        entry += value.substr(i, 2);
-      }
+      if (value[i + 1] == 'n')
+        pieces.emplace_back();
+      else
+        pieces.back() += value.substr(i, 2);
       ++i;
     } else {
-      entry += value[i];
+      pieces.back() += value[i];
     }
   }
-  entries.push_back(entry);
-  std::vector<std::string> kept;
-  for (const std::string& e : entries)
-    if (!trimmed(e).empty()) kept.push_back(trimmed(e));
-  return kept;
+  return pieces;
+}
+
+// The list's entries: its pieces that are not blank.
+std::vector<std::string> entriesOf(const std::string& value) {
+  std::vector<std::string> entries;
+  for (const std::string& piece : piecesOf(value))
+    if (!trimmed(piece).empty()) entries.push_back(trimmed(piece));
+  return entries;
 }
 
 // An entry reads `[-] [visual:] ["Name"] command args`: true when its
@@ -205,9 +207,7 @@ void appendEntry(Lines& file, const Resource& programs, const std::string& entry
   const bool more = continues(file.lines[last]);  // the value goes on below it
   std::string line = withoutContinuation(file.lines[last]);
   const std::string text = last == programs.first ? line.substr(programs.valueStart) : line;
-  const std::string end = trimmed(text);
-  if (!entriesOf(text).empty() && (end.size() < 2 || end.compare(end.size() - 2, 2, "\\n") != 0))
-    line += " \\n";
+  if (!trimmed(piecesOf(text).back()).empty()) line += " \\n";
   file.lines[last] = line + "\\";
   file.lines.insert(file.lines.begin() + std::ptrdiff_t(last) + 1,
                     "  " + entry + " \\n" + (more ? "\\" : ""));

@@ -30,10 +30,9 @@ TEST(XScreenSaverList, AddsOneEntryHoweverTheListIsWritten) {
        "programs: a \\n\\n b \\n \\n\\\n c \\n\\\n" + e + "\n", 3},
       // An empty list; a list named otherwise is no programs list.
       {"*programs: maze\nprograms:\n", "*programs: maze\nprograms:\\\n" + e + "\n", 0},
-      // No list at all, and no line end at the end of the file.
-      {"! comment\n# comment\nmode: one", "! comment\n# comment\nmode: one\nprograms: " +
-                                              std::string(kEntry + 2) + "\n",
-       0},
+      // No list at all; the last line continues, with no line end after it.
+      {"! comment\n# comment\nmode: one\\",
+       "! comment\n# comment\nmode: one\\\n\nprograms: " + std::string(kEntry + 2) + "\n", 0},
   };
   for (const Case& c : cases) {
     ProgramListEdit edit;

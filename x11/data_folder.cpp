@@ -26,8 +26,10 @@ std::string findDataFolder(const std::vector<std::string>& candidates) {
   return candidates.empty() ? std::string(".") : candidates.front();
 }
 
-std::string executableFolder() {
+std::string executablePath() {
   std::error_code ec;
   const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-  return ec ? std::string() : self.parent_path().string();
+  return ec ? std::string() : self.string();
 }
+
+std::string executableFolder() { return fs::path(executablePath()).parent_path().string(); }

@@ -14,5 +14,8 @@ std::vector<std::string> dataFolderCandidates(const std::string& installedDir,
 // The first candidate that holds data.sdd, else the first candidate.
 std::string findDataFolder(const std::vector<std::string>& candidates);
 
+// The running executable, links resolved; empty if unknown.
+std::string executablePath();
+
 // The folder of the running executable, links resolved; empty if unknown.
 std::string executableFolder();

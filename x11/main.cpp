@@ -4,7 +4,9 @@
 
 #include "x11/data_folder.h"
 #include "x11/options.h"
+#include "x11/stop_request.h"
 #include "x11/x11_run.h"
+#include "x11/xscreensaver_list.h"
 
 namespace {
 
@@ -33,5 +35,17 @@ int main(int argc, char** argv) {
     std::printf("orbivane %s\n", ORBIVANE_VERSION);
     return 0;
   }
-  return runX11(options, options.dataDir.empty() ? findDataFolder(folders) : options.dataDir);
+  if (options.addToXScreenSaver || options.useInXScreenSaver) {
+    const std::string command = xscreensaverCommand(executablePath());
+    if (command.empty()) {
+      std::fprintf(stderr, "orbivane: this program's path cannot go into a settings file: %s\n",
+                   executablePath().c_str());
+      return 1;
+    }
+    return putOnXScreenSaverList(xscreensaverFile(), command, options.useInXScreenSaver);
+  }
+  const int status =
+      runX11(options, options.dataDir.empty() ? findDataFolder(folders) : options.dataDir);
+  endByStopSignal();
+  return status;
 }

@@ -39,6 +39,13 @@ bool parseSize(const std::string& text, int& width, int& height) {
 
 }  // namespace
 
+bool parseWindowId(const std::string& text, unsigned long& id) {
+  unsigned long value = 0;
+  if (!parseNumber(text, value) || value == 0 || value > 0xFFFFFFFFul) return false;
+  id = value;
+  return true;
+}
+
 bool parseX11Options(int argc, char** argv, X11Options& o, std::string* error) {
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -68,7 +75,7 @@ bool parseX11Options(int argc, char** argv, X11Options& o, std::string* error) {
 
     bool ok;
     if (name == "window-id") {
-      ok = takeValue() && parseNumber(value, o.windowId) && o.windowId != 0;
+      ok = takeValue() && parseWindowId(value, o.windowId);
       if (ok) o.target = Target::kWindowId;
     } else if (name == "root") {
       ok = !hasValue;
@@ -102,6 +109,10 @@ bool parseX11Options(int argc, char** argv, X11Options& o, std::string* error) {
       ok = flag(o.vsync, name == "vsync");
     } else if (name == "mouse-exit") {
       ok = flag(o.mouseExit, true);
+    } else if (name == "add-to-xscreensaver") {
+      ok = flag(o.addToXScreenSaver, true);
+    } else if (name == "use-in-xscreensaver") {
+      ok = flag(o.useInXScreenSaver, true);
     } else if (name == "help" || name == "h") {
       ok = flag(o.help, true);
     } else if (name == "version") {
@@ -138,5 +149,8 @@ std::string x11Usage(const std::string& dataSearch) {
          "  --mouse-exit      pointer movement ends it (own window)\n"
          "  --seed S          the flight's random seed\n"
          "  --help, --version\n"
-         "In its own window any key or button ends it; under a host only a signal does.\n";
+         "In its own window any key or button ends it; under a host only a signal does.\n"
+         "XScreenSaver (instead of a flight):\n"
+         "  --add-to-xscreensaver   put Orbivane on the list in ~/.xscreensaver\n"
+         "  --use-in-xscreensaver   the same, and make it the one screensaver shown\n";
 }

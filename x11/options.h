@@ -20,10 +20,17 @@ struct X11Options : SceneOptions {
   int maxFps = 60;                  // 0: no cap
   bool help = false;
   bool version = false;
+  // Instead of a run: put Orbivane on the user's XScreenSaver list, and with
+  // `useInXScreenSaver` make it the one effect shown.
+  bool addToXScreenSaver = false;
+  bool useInXScreenSaver = false;
 
   // Under a screensaver host, input and sound are the host's business.
   bool underHost() const { return target != Target::kOwnWindow; }
 };
+
+// An X window id: decimal, or hexadecimal after "0x"; nonzero, at most 32 bits.
+bool parseWindowId(const std::string& text, unsigned long& id);
 
 // Parses argv (one or two leading dashes); false with a message in *error
 // for anything unknown, missing or out of range.

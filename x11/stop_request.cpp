@@ -7,7 +7,12 @@ volatile std::sig_atomic_t stopRequested = 0;
 
 namespace {
 
-void requestStop(int) { stopRequested = 1; }
+volatile std::sig_atomic_t stopSignal = 0;  // the signal that asked, if one did
+
+void requestStop(int signal) {
+  stopSignal = signal;
+  stopRequested = 1;
+}
 
 }  // namespace
 
@@ -17,4 +22,18 @@ void installStopSignals() {
   sigemptyset(&action.sa_mask);
   action.sa_flags = 0;  // no restart: a sleeping loop wakes up
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+}
+
+void endByStopSignal() {
+  const int signal = stopSignal;
+  if (signal == 0) return;
+  struct sigaction action = {};
+  action.sa_handler = SIG_DFL;
+  sigemptyset(&action.sa_mask);
+  sigaction(signal, &action, nullptr);
+  sigset_t only;
+  sigemptyset(&only);
+  sigaddset(&only, signal);
+  sigprocmask(SIG_UNBLOCK, &only, nullptr);
+  raise(signal);
 }

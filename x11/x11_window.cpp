@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <thread>
@@ -20,24 +21,75 @@ namespace {
 // with --mouse-exit.
 constexpr double kMouseExitPixels = 20.0;
 
-// A window that goes away under the program ends the run; other errors
-// (a refused focus, say) are harmless.
-int onXError(Display*, XErrorEvent* error) {
-  if (error->error_code == BadWindow || error->error_code == BadDrawable) stopRequested = 1;
+// The windows the program draws into or through; an error that names one of
+// them as a bad window or drawable means it is gone, and ends the run.
+Window watchedWindows[2] = {0, 0};
+int glxErrorBase = -1;
+
+bool namesWatchedWindow(const XErrorEvent& error) {
+  // GLX's own errors for a bad drawable, current drawable and window.
+  const int glxError = glxErrorBase < 0 ? -1 : error.error_code - glxErrorBase;
+  if (error.error_code != BadWindow && error.error_code != BadDrawable && glxError != 2 &&
+      glxError != 11 && glxError != 12)
+    return false;
+  for (const Window window : watchedWindows)
+    if (window != 0 && error.resourceid == window) return true;
+  return false;
+}
+
+// Any other error is reported once per kind, and the run goes on (a refused
+// focus, say, is harmless).
+int onXError(Display* display, XErrorEvent* error) {
+  if (namesWatchedWindow(*error)) {
+    stopRequested = 1;
+    return 0;
+  }
+  static int reported[32];
+  static int reportedCount = 0;
+  const int kind = error->error_code << 16 | error->request_code << 8 | error->minor_code;
+  for (int i = 0; i < reportedCount; ++i)
+    if (reported[i] == kind) return 0;
+  if (reportedCount < 32) reported[reportedCount++] = kind;
+  char text[160] = "";
+  XGetErrorText(display, error->error_code, text, sizeof text);
+  std::fprintf(stderr, "orbivane: X error %s in request %d.%d on 0x%lx; going on\n", text,
+               error->request_code, error->minor_code, error->resourceid);
   return 0;
 }
 
 // The connection is gone: nothing can be released through it any more.
 int onXIOError(Display*) { _exit(1); }
 
-// The window named by XSCREENSAVER_WINDOW, else the root window.
-Window hostWindow(Display* display) {
-  if (const char* text = std::getenv("XSCREENSAVER_WINDOW")) {
-    char* end = nullptr;
-    const unsigned long id = std::strtoul(text, &end, 0);
-    if (id != 0 && end != text && *end == '\0') return Window(id);
+// The window named by XSCREENSAVER_WINDOW (decimal or 0x hexadecimal), else
+// the root window; false for a value that is no window id.
+bool hostWindow(Display* display, Window& window, std::string* error) {
+  const char* text = std::getenv("XSCREENSAVER_WINDOW");
+  if (!text || !*text) {
+    window = DefaultRootWindow(display);
+    return true;
   }
-  return DefaultRootWindow(display);
+  unsigned long id = 0;
+  if (!parseWindowId(text, id)) {
+    *error = std::string("XSCREENSAVER_WINDOW=\"") + text + "\" is not a window id";
+    return false;
+  }
+  window = Window(id);
+  return true;
+}
+
+// True when the visual draws GL with a depth buffer and double buffering.
+bool fullGlVisual(Display* display, XVisualInfo* visual) {
+  int usesGl = 0, doubleBuffer = 0, depthBits = 0;
+  return visual && glXGetConfig(display, visual, GLX_USE_GL, &usesGl) == 0 && usesGl &&
+         glXGetConfig(display, visual, GLX_DOUBLEBUFFER, &doubleBuffer) == 0 && doubleBuffer &&
+         glXGetConfig(display, visual, GLX_DEPTH_SIZE, &depthBits) == 0 && depthBits > 0;
+}
+
+// An RGBA visual with double buffering and a depth buffer on the screen.
+XVisualInfo* chooseFullGlVisual(Display* display, int screen) {
+  int attributes[] = {GLX_RGBA,       GLX_DOUBLEBUFFER, GLX_RED_SIZE,   1, GLX_GREEN_SIZE, 1,
+                      GLX_BLUE_SIZE,  1,                GLX_DEPTH_SIZE, 16, None};
+  return glXChooseVisual(display, screen, attributes);
 }
 
 struct Rect {
@@ -66,25 +118,36 @@ Rect primaryMonitor(Display* display) {
 X11Window::~X11Window() { close(); }
 
 bool X11Window::open(const X11Options& options, std::string* error) {
+  const char* name = std::getenv("DISPLAY");
+  if (!name || !*name) {
+    *error = "Orbivane needs an X11 display and DISPLAY is not set "
+             "(in a Wayland session, XWayland provides one)";
+    return false;
+  }
   XSetErrorHandler(onXError);
   XSetIOErrorHandler(onXIOError);
   display_ = XOpenDisplay(nullptr);
   if (!display_) {
-    *error = "cannot open the X display";
+    *error = std::string("cannot open the X display \"") + name + "\"";
     return false;
   }
+  int glxEventBase = 0;
+  if (!glXQueryExtension(display_, &glxErrorBase, &glxEventBase)) glxErrorBase = -1;
   mouseExit_ = options.mouseExit;
+  Window host = 0;
   switch (options.target) {
     case Target::kWindowId: return adoptWindow(Window(options.windowId), error);
-    case Target::kRoot: return adoptWindow(hostWindow(display_), error);
+    case Target::kRoot: return hostWindow(display_, host, error) && adoptWindow(host, error);
     case Target::kOwnWindow: return createOwnWindow(options, error);
   }
   return false;
 }
 
 // A host's window keeps its own visual: a context of any other visual
-// cannot draw into it.
+// cannot draw into it. When that visual lacks a depth buffer or double
+// buffering, the picture goes to a child window of a visual that has both.
 bool X11Window::adoptWindow(Window window, std::string* error) {
+  watchedWindows[0] = window;
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, window, &attributes)) {
     char text[64];
@@ -99,21 +162,48 @@ bool X11Window::adoptWindow(Window window, std::string* error) {
   XVisualInfo* visual =
       XGetVisualInfo(display_, VisualIDMask | VisualScreenMask, &wanted, &count);
   window_ = window;
+  drawable_ = window;
   width_ = attributes.width;
   height_ = attributes.height;
   // Only the structure of a foreign window is ours to watch: its input
   // belongs to the host.
   XSelectInput(display_, window_, StructureNotifyMask);
+  if (!fullGlVisual(display_, visual)) {
+    if (visual) XFree(visual);
+    visual = chooseFullGlVisual(display_, wanted.screen);
+    if (!visual) {
+      *error = "the X display has no OpenGL visual with a depth buffer";
+      return false;
+    }
+    createChildWindow(visual);
+  }
   const bool made = createContext(visual, error);
   if (visual) XFree(visual);
   return made;
 }
 
+// A child of the host's window that covers it and takes no input (the
+// host's window keeps getting it); a child of the root window stays out of
+// the window manager's hands.
+void X11Window::createChildWindow(XVisualInfo* visual) {
+  colormap_ = XCreateColormap(display_, window_, visual->visual, AllocNone);
+  XSetWindowAttributes set = {};
+  set.colormap = colormap_;
+  set.background_pixel = 0;
+  set.border_pixel = 0;
+  set.override_redirect = True;
+  child_ = XCreateWindow(display_, window_, 0, 0, unsigned(width_), unsigned(height_), 0,
+                         visual->depth, InputOutput, visual->visual,
+                         CWColormap | CWBackPixel | CWBorderPixel | CWOverrideRedirect, &set);
+  drawable_ = child_;
+  watchedWindows[1] = child_;
+  XMapWindow(display_, child_);
+  XSync(display_, False);
+}
+
 bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
   const int screen = DefaultScreen(display_);
-  int attributes[] = {GLX_RGBA,       GLX_DOUBLEBUFFER, GLX_RED_SIZE,   1, GLX_GREEN_SIZE, 1,
-                      GLX_BLUE_SIZE,  1,                GLX_DEPTH_SIZE, 16, None};
-  XVisualInfo* visual = glXChooseVisual(display_, screen, attributes);
+  XVisualInfo* visual = chooseFullGlVisual(display_, screen);
   if (!visual) {
     *error = "the X display has no OpenGL visual with a depth buffer";
     return false;
@@ -131,6 +221,8 @@ bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
   window_ = XCreateWindow(display_, root, rect.x, rect.y, unsigned(rect.width),
                           unsigned(rect.height), 0, visual->depth, InputOutput, visual->visual,
                           CWColormap | CWBackPixel | CWBorderPixel | CWEventMask, &set);
+  drawable_ = window_;
+  watchedWindows[0] = window_;
   ownWindow_ = true;
   width_ = rect.width;
   height_ = rect.height;
@@ -138,6 +230,7 @@ bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
   XStoreName(display_, window_, "Orbivane");
   XClassHint hint = {const_cast<char*>("orbivane"), const_cast<char*>("Orbivane")};
   XSetClassHint(display_, window_, &hint);
+  wmProtocols_ = XInternAtom(display_, "WM_PROTOCOLS", False);
   deleteWindow_ = XInternAtom(display_, "WM_DELETE_WINDOW", False);
   XSetWMProtocols(display_, window_, &deleteWindow_, 1);
   if (!options.windowed) {
@@ -169,7 +262,7 @@ bool X11Window::createContext(XVisualInfo* visual, std::string* error) {
     return false;
   }
   context_ = glXCreateContext(display_, visual, nullptr, True);
-  if (!context_ || !glXMakeCurrent(display_, window_, context_)) {
+  if (!context_ || !glXMakeCurrent(display_, drawable_, context_)) {
     *error = "cannot make an OpenGL context for the window";
     return false;
   }
@@ -195,14 +288,17 @@ void X11Window::close() {
   if (ownWindow_) {
     XDestroyWindow(display_, window_);
     if (blankCursor_) XFreeCursor(display_, blankCursor_);
-    if (colormap_) XFreeColormap(display_, colormap_);
   } else if (window_) {
+    if (child_) XDestroyWindow(display_, child_);
     XSelectInput(display_, window_, NoEventMask);
   }
+  if (colormap_) XFreeColormap(display_, colormap_);
   XCloseDisplay(display_);
   display_ = nullptr;
   context_ = nullptr;
-  window_ = 0;
+  window_ = child_ = drawable_ = 0;
+  colormap_ = 0;
+  watchedWindows[0] = watchedWindows[1] = 0;
 }
 
 WindowEvents X11Window::pollEvents() {
@@ -216,6 +312,7 @@ WindowEvents X11Window::pollEvents() {
             (event.xconfigure.width != width_ || event.xconfigure.height != height_)) {
           width_ = event.xconfigure.width;
           height_ = event.xconfigure.height;
+          if (child_) XResizeWindow(display_, child_, unsigned(width_), unsigned(height_));
           events.resized = true;
         }
         break;
@@ -223,7 +320,11 @@ WindowEvents X11Window::pollEvents() {
         if (event.xdestroywindow.window == window_) events.end = true;
         break;
       case ClientMessage:
-        if (Atom(event.xclient.data.l[0]) == deleteWindow_) events.end = true;
+        // Only a window manager's close of the program's own window ends it.
+        if (ownWindow_ && event.xclient.window == window_ &&
+            event.xclient.message_type == wmProtocols_ && event.xclient.format == 32 &&
+            Atom(event.xclient.data.l[0]) == deleteWindow_)
+          events.end = true;
         break;
       default:
         if (ownWindow_) noteInput(event, events);
@@ -249,7 +350,7 @@ void X11Window::noteInput(const XEvent& event, WindowEvents& events) {
 }
 
 void X11Window::swapBuffers() {
-  if (display_) glXSwapBuffers(display_, window_);
+  if (display_) glXSwapBuffers(display_, drawable_);
 }
 
 void X11Window::setSwapInterval(int interval) {
@@ -258,7 +359,7 @@ void X11Window::setSwapInterval(int interval) {
   const char* extensions = glXQueryExtensionsString(display_, DefaultScreen(display_));
   if (extensions && std::strstr(extensions, "GLX_EXT_swap_control")) {
     if (auto set = reinterpret_cast<SwapIntervalExt>(procAddress("glXSwapIntervalEXT")))
-      set(display_, window_, interval);
+      set(display_, drawable_, interval);
   } else if (extensions && std::strstr(extensions, "GLX_MESA_swap_control")) {
     if (auto set = reinterpret_cast<SwapIntervalMesa>(procAddress("glXSwapIntervalMESA")))
       set(unsigned(interval));

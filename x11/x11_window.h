@@ -37,18 +37,22 @@ class X11Window {
  private:
   void* procAddress(const char* name) const;
   bool adoptWindow(Window window, std::string* error);
+  void createChildWindow(XVisualInfo* visual);
   bool createOwnWindow(const X11Options& options, std::string* error);
   bool createContext(XVisualInfo* visual, std::string* error);
   void waitUntilMapped();
   void noteInput(const XEvent& event, WindowEvents& events);
 
   Display* display_ = nullptr;
-  Window window_ = 0;
+  Window window_ = 0;    // the target: the host's window, or the program's own
+  Window child_ = 0;     // drawn into instead of a host's window of too plain a visual
+  Window drawable_ = 0;  // the one of the two the context draws into
   bool ownWindow_ = false;
   bool mouseExit_ = false;
   GLXContext context_ = nullptr;
   Colormap colormap_ = 0;
   Cursor blankCursor_ = 0;
+  Atom wmProtocols_ = 0;
   Atom deleteWindow_ = 0;
   int width_ = 0;
   int height_ = 0;

@@ -71,7 +71,8 @@ TEST(X11Options, BadOptionsAndValuesAreRefused) {
       {"--windowed", "800"},  {"--windowed", "0x600"}, {"--windowed", "800x"},
       {"--max-fps", "fast"},  {"--seed", "4294967296"}, {"--bogus"},
       {"root"},               {"-"},                    {"--fps=1"},
-      {"--data"},             {"--data", ""}};
+      {"--data"},             {"--data", ""},           {"--window-id", "0x100000010"},
+      {"--add-to-xscreensaver=1"}};
   for (const auto& args : bad) {
     X11Options options;
     EXPECT_FALSE(parse(args, options)) << args[0] << (args.size() > 1 ? " " + args[1] : "");

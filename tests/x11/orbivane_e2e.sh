@@ -31,8 +31,11 @@ check() {  # check DESCRIPTION COMMAND...
 }
 
 # A display of its own, so that tests can run side by side; open to every
-# local user, for the daemon that runs as one.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac 3>"$work/display" >/dev/null 2>&1 &
+# local user, for the daemon that runs as one. Without -noreset the server
+# resets when its last client leaves, and a program started just then finds
+# its connection closed.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac -noreset 3>"$work/display" \
+  >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
 export DISPLAY=:$(cat "$work/display")
@@ -54,13 +57,13 @@ ends_within() {
   done
   return 1
 }
-stops_on_term_within() {  # stops_on_term_within SECONDS: SIGTERM ends it with status 0
+stops_on_term_within() {  # stops_on_term_within SECONDS: SIGTERM ends it, by that signal
   kill -TERM "$program_pid"
-  ends_within "$1" && [ "$status" -eq 0 ]
+  ends_within "$1" && [ "$status" -eq $((128 + 15)) ]
 }
 
-new_window() {  # new_window W H: a host window; its id in $window
-  "$harness" "$1" "$2" >"$work/window" &
+new_window() {  # new_window W H [plain]: a host window; its id in $window
+  "$harness" "$@" >"$work/window" &
   pids+=($!)
   harness_pid=$!
   for _ in $(seq 50); do [ -s "$work/window" ] && break; sleep 0.1; done
@@ -84,6 +87,8 @@ brightest() {
   convert "$work/shot.png" -crop "$1" +repage -colorspace gray -format '%[fx:int(maxima*255)]' info:
 }
 size_of_shot() { identify -format '%wx%h' "$work/shot.png"; }
+# The sizes of a window's children, on one line.
+children() { xwininfo -children -id "$1" | grep -E '^ +0x' | grep -oE '[0-9]+x[0-9]+\+' | tr -d + | xargs; }
 # The clock stands in the bottom-right corner of the scene (not of the
 # loading screen): it shows there only when the picture fills the window.
 clock_in_corner() {
@@ -115,7 +120,19 @@ case $scenario in
     xdotool mousemove --window "$window" 10 10 key a click 1
     sleep 1
     check "under a host keys and clicks do not end it" running
-    check "SIGTERM ends it with status 0 within 1 s" stops_on_term_within 1
+    "$harness" message "$window"
+    sleep 1
+    check "nor does another client's message to the host's window" running
+    check "SIGTERM ends it within 1 s, by the signal" stops_on_term_within 1
+    # A host's window without depth buffer or double buffering.
+    new_window 320 240 plain
+    start --window-id "$window" --data "$data"
+    check "a plain host window shows the scene" shows_scene "$window"
+    check "through a child window that covers it" [ "$(children "$window")" = 320x240 ]
+    xdotool windowsize "$window" 400 260
+    sleep 1
+    check "and follows its size" [ "$(children "$window")" = 400x260 ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
     ;;
   window-gone)
     new_window 320 240
@@ -149,6 +166,13 @@ case $scenario in
     start -root --data "$data"
     check "--root alone draws on the root window" shows_scene root
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    # A leading 0 is no octal: the host's id is read as the decimal it is.
+    new_window 200 150
+    export XSCREENSAVER_WINDOW=0$(printf '%d' "$window")
+    start --root --data "$data"
+    check "XSCREENSAVER_WINDOW in decimal with a leading 0 is drawn into" shows_scene "$window"
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    unset XSCREENSAVER_WINDOW
     start --root --data "$data"
     sleep 0.4
     check "SIGTERM during loading ends it within 1 s" stops_on_term_within 1
@@ -169,7 +193,8 @@ case $scenario in
     check "a click ends it" ends_within 3
     start --data "$data" --no-music --mouse-exit
     own=$(own_window)
-    check "full screen, it covers the monitor" bash -c "xwininfo -id $own | grep -q 'Width: 1024'"
+    check "full screen, it covers the monitor" \
+      bash -c "[ $own != none ] && xwininfo -id $own | grep -q 'Width: 1024'"
     shows_scene "$own" >/dev/null
     xdotool mousemove 500 400 sleep 0.3 mousemove 700 600
     check "with --mouse-exit the pointer ends it" ends_within 3
@@ -230,32 +255,30 @@ case $scenario in
     id "$user" >/dev/null 2>&1 || useradd -m "$user"
     home=$(getent passwd "$user" | cut -d: -f6)
     chmod 755 "$work"
-    cp "$program" "$work/orbivane"
-    cp "$data/data.sdd" "$work/data.sdd"
-    cat >"$home/.xscreensaver" <<CONFIG
-mode: one
-selected: 0
-lock: False
-fade: False
-unfade: False
-splash: False
-timeout: 0:30:00
-programs: GL: "Orbivane" $work/orbivane --root --data $work \\n
-CONFIG
+    # Laid out as an install prefix, so that it finds its data by itself.
+    mkdir "$work/bin" "$work/data"
+    cp "$program" "$work/bin/orbivane"
+    cp "$data/data.sdd" "$work/data/data.sdd"
+    # The user has used the settings app before: its file lists every effect.
+    cp "$source_dir/tests/x11/dot-xscreensaver" "$home/.xscreensaver"
     chown "$user" "$home/.xscreensaver"
     as_user() { runuser -u "$user" -- env DISPLAY="$DISPLAY" HOME="$home" "$@"; }
-    effect() { pgrep -u "$user" -f "$work/orbivane --root" >/dev/null; }
+    effect() { pgrep -u "$user" -f "$work/bin/orbivane --root" >/dev/null; }
     mkdir "$work/log" && chown "$user" "$work/log"
-    as_user xscreensaver --no-splash --log "$work/log/daemon.log" >/dev/null 2>&1 &
+    as_user xscreensaver --no-splash -verbose --log "$work/log/daemon.log" >/dev/null 2>&1 &
     pids+=($!)
     for _ in $(seq 50); do as_user xscreensaver-command --version >/dev/null 2>&1 && break; sleep 0.2; done
+    # One command while the daemon runs; it reads the changed file by itself.
+    check "--use-in-xscreensaver as the user" as_user "$work/bin/orbivane" --use-in-xscreensaver
     as_user xscreensaver-command --activate >/dev/null
     for _ in $(seq 100); do effect && break; sleep 0.1; done
     check "activating the daemon starts the program" effect
     check "the screen shows the scene" shows_scene root
     as_user xscreensaver-command --deactivate >/dev/null
-    for _ in $(seq 30); do effect || break; sleep 0.1; done
-    check "deactivating ends it" bash -c "! pgrep -u $user -f '$work/orbivane --root'"
+    for _ in $(seq 60); do effect || break; sleep 0.1; done
+    check "deactivating ends it" bash -c "! pgrep -u $user -f '$work/bin/orbivane --root'"
+    check "and the daemon logs no abnormal end" \
+      bash -c "! grep -E 'orbivane.*(abnormally|crashed|did not die)' '$work/log/daemon.log'"
     as_user xscreensaver-command --exit >/dev/null 2>&1
     ;;
   options)
@@ -266,6 +289,41 @@ CONFIG
     check "--help prints the usage and the data search" \
       bash -c "'$program' --help | grep -q 'without it: .*share/orbivane'"
     check "--version prints the version" bash -c "'$program' -version | grep -qE '^orbivane [0-9]+\.[0-9]+\.[0-9]+$'"
+    timeout 2 env -u DISPLAY "$program" --root 2>"$work/stderr"
+    check "without DISPLAY (Wayland) it ends at once with status 1" [ $? -eq 1 ]
+    check "saying that it needs an X11 display" grep -q "needs an X11 display" "$work/stderr"
+    ;;
+  xscreensaver-list)
+    # The user's ~/.xscreensaver; the daemon scenario shows that XScreenSaver
+    # runs what it names.
+    export HOME=$work/home
+    mkdir "$HOME"
+    list=$HOME/.xscreensaver
+    fixture=$source_dir/tests/x11/dot-xscreensaver  # as xscreensaver-settings wrote it
+    entry="GL: \"Orbivane\" $program --root \\n"
+    "$program" --add-to-xscreensaver >"$work/out"
+    check "in a fresh home the file holds only the entry" [ "$(cat "$list")" = "programs: $entry" ]
+    check "and it says that a running XScreenSaver picks it up" grep -q "picks the change up" "$work/out"
+    cp "$fixture" "$list"
+    chmod 640 "$list"
+    "$program" --add-to-xscreensaver >/dev/null && "$program" -add-to-xscreensaver >/dev/null
+    check "added twice to the settings app's file: one entry, every other line kept" \
+      [ "$(diff "$fixture" "$list")" = "$(printf '291a292\n>   %s\\' "$entry")" ]
+    check "its mode kept" [ "$(stat -c %a "$list")" = 640 ]
+    "$program" --use-in-xscreensaver >"$work/out"
+    # The file's list holds 249 effects before ours.
+    selects_ours() { grep -qx $'mode:\t\tone' "$list" && grep -qx $'selected:\t249' "$list"; }
+    check "--use-in-xscreensaver: mode one, our entry selected" selects_ours
+    check "and nothing else changed" [ "$(diff "$fixture" "$list" | grep -c '^>')" -eq 3 ]
+    printf 'programs: maze --root \\n\nnot a resource line\n' >"$work/text"
+    head -c 4096 "$program" >"$work/binary"
+    for bad in text binary; do
+      cp "$work/$bad" "$list"
+      "$program" --add-to-xscreensaver >/dev/null 2>"$work/stderr"
+      check "a $bad file that is no settings file: status 1" [ $? -eq 1 ]
+      check "with a message" grep -q "is not an XScreenSaver settings file" "$work/stderr"
+      check "and left as it was" cmp -s "$work/$bad" "$list"
+    done
     ;;
   install)
     prefix=$work/prefix
@@ -282,6 +340,13 @@ CONFIG
     desktop=$prefix/share/applications/screensavers/orbivane.desktop
     check "the desktop entry runs it on the host's window" grep -q '^Exec=/.*/orbivane --root$' "$desktop"
     check "as a screensaver" grep -qx 'Categories=Screensaver;' "$desktop"
+    check "for every desktop whose screensaver reads these entries" \
+      grep -qx 'OnlyShowIn=MATE;XFCE;' "$desktop"
+    valid() {
+      local out
+      out=$(desktop-file-validate --no-hints "$1" 2>&1) && [ -z "$out" ] || { echo "$out"; return 1; }
+    }
+    check "and valid, without a warning" valid "$desktop"
     program=$prefix/bin/orbivane
     start --root
     check "run from its prefix, it finds the prefix's data" shows_scene root
@@ -309,6 +374,10 @@ CONFIG
     check "from the installed data, without a word" [ ! -s "$work/stderr" ]
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
     check "the hosts find its options file" [ -s /usr/share/xscreensaver/config/orbivane.xml ]
+    mkdir "$work/home"
+    HOME=$work/home orbivane --add-to-xscreensaver >/dev/null
+    check "its XScreenSaver entry names it by its bare name" \
+      grep -qxF 'programs: GL: "Orbivane" orbivane --root \n' "$work/home/.xscreensaver"
     check "dpkg -r removes it" dpkg -r orbivane
     left=$(while read -r file; do [ -f "$file" ] || [ -L "$file" ] && echo "$file"; done <"$work/files")
     check "and every file it installed" [ -z "$left" ]

@@ -1,3 +1,4 @@
+// textured_quad_gl_test.cpp -- quads drawn by their lit cells leave every pixel as the whole quad does
 // A quad drawn by the lit cells of its texture's grid leaves every pixel as
 // the whole quad leaves it: sparse bright texels, quads from 8 to 1600
 // pixels wide (so from far minified to far magnified), turned, stretched, in

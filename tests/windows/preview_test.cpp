@@ -1,3 +1,4 @@
+// preview_test.cpp -- the /p picture fills a preview area of any size
 #include "app/preview.h"
 
 #include <gtest/gtest.h>

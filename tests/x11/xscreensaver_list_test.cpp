@@ -1,3 +1,4 @@
+// xscreensaver_list_test.cpp -- Orbivane put on an XScreenSaver programs list, every other byte kept
 #include "x11/xscreensaver_list.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // main.cpp -- orbivane.scr: the screensaver the system's screensaver host starts
 #include <windows.h>
 
-#include "app/saver_app.h"
+#include "app/start_up.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand) {
   SaverApp app;

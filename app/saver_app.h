@@ -1,5 +1,5 @@
 #pragma once
-// saver_app.h -- start-up: command line, settings, displays, data folder, then one run mode
+// saver_app.h -- the application record: how it was started and the displays it found
 
 #include <windows.h>
 
@@ -17,10 +17,3 @@ class SaverApp {
 
   virtual ~SaverApp() = default;
 };
-
-// Reads the command line, loads the settings, takes stock of the displays
-// and, with UseDesktop, takes the desktop's mode as the display mode.
-bool startUp(SaverApp& app, const char* commandLine);
-
-// Changes into the data directory and runs the chosen mode.
-void runMode(SaverApp& app);

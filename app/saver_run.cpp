@@ -8,9 +8,9 @@
 #include "app/saver_input.h"
 #include "app/win_display.h"
 #include "data/data_file.h"
+#include "gl/gl.h"
 #include "host/host.h"
 #include "host/settings.h"
-#include "render/gl.h"
 #include "render/frame.h"
 #include "render/session.h"
 

@@ -5,8 +5,8 @@
 #include <cstring>
 
 #include "app/gamma_keeper.h"
+#include "gl/gl_state.h"
 #include "host/settings.h"
-#include "render/gl_state.h"
 
 namespace {
 

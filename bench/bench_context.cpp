@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/egl/egl_context.h"
+#include "hostkit/egl_context.h"
 
 void makeBenchContextCurrent() {
   static EglContext egl;

@@ -7,7 +7,7 @@
 #include "data/data_file.h"
 #include "data/jpeg_decoder.h"
 #include "data/mesh_lists.h"
-#include "render/gl.h"
+#include "gl/gl.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/support/temp_dir.h"
 

@@ -7,8 +7,8 @@
 
 #include "bench/bench_context.h"
 #include "camera/camera_director.h"
+#include "gl/gl.h"
 #include "math/random.h"
-#include "render/gl.h"
 #include "scene/particle_system.h"
 
 namespace {

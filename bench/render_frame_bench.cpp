@@ -9,9 +9,9 @@
 #include <string>
 
 #include "bench/bench_context.h"
+#include "gl/gl.h"
 #include "host/settings.h"
 #include "render/frame.h"
-#include "render/gl.h"
 #include "render/session.h"
 #include "scene/scene_object.h"
 #include "tests/data/data_fixtures.h"

@@ -8,10 +8,10 @@
 
 #include "bench/bench_context.h"
 #include "data/texture_upload.h"
+#include "gl/gl.h"
+#include "gl/gl_state.h"
+#include "gl/textured_quad.h"
 #include "host/settings.h"
-#include "render/gl.h"
-#include "render/gl_state.h"
-#include "render/textured_quad.h"
 
 namespace {
 

@@ -15,11 +15,11 @@
 
 #include "content/flight_survey.h"
 #include "data/archive.h"
-#include "data/environment.h"
-#include "data/world.h"
+#include "hostkit/egl_context.h"
 #include "render/session.h"
+#include "scene/environment.h"
 #include "scene/sphere.h"
-#include "tools/egl/egl_context.h"
+#include "scene/world.h"
 
 namespace {
 

@@ -1,8 +1,7 @@
 // mesh_lists.cpp -- the display lists built from mesh data files, and the sphere mesh kept in memory
 #include "data/mesh_lists.h"
 
-#include "data/mesh_reader.h"
-#include "render/gl.h"
+#include "gl/gl.h"
 
 DisplayListHolder envList;
 DisplayListHolder sphereList;

@@ -1,9 +1,21 @@
 #pragma once
 // mesh_reader.h -- reads a mesh data file, optionally with every vertex turned a little at random
 
-#include "data/mesh_lists.h"
+#include <cstdint>
+#include <vector>
 
 class DataFile;
+
+// A mesh data file in memory: vertices, faces with vertex and texture
+// indices, texture coordinates and three normals per face.
+struct MeshArrays {
+  std::vector<float> x, y, z;                 // nv each
+  std::vector<std::uint32_t> a, b, c;         // nf each: vertex indices
+  std::vector<std::uint32_t> ta, tb, tc;      // nf each: texture-coordinate indices
+  std::vector<float> u, v;                    // nt each
+  std::vector<float> normals;                 // 9 per face: a's, b's, c's x y z
+  std::uint32_t faceCount = 0;
+};
 
 // Reads a whole mesh data file: the three counts, then vertices, faces,
 // texture-coordinate indices, texture coordinates and normals. With noise,

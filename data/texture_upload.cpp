@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "data/texture_coverage.h"
+#include "gl/texture_coverage.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "render/gl.h"
+#include "gl/gl.h"
 
 // Images larger than this many pixels are refused before anything is
 // allocated: a few header bytes must not make us ask for gigabytes.
@@ -16,7 +16,7 @@ std::uint32_t maxTextureSide();
 
 // Makes a new 2D texture with a full mipmap chain from tightly packed rows
 // (unpack alignment 1), filtered trilinear when minified and linear when
-// magnified, records where it can add light (data/texture_coverage.h) and
+// magnified, records where it can add light (gl/texture_coverage.h) and
 // leaves it bound. Returns 0, making no texture, when the image is empty or
 // the mipmaps cannot be built.
 std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GLenum format,

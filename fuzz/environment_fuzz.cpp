@@ -4,10 +4,10 @@
 // meshes (see input_members.h).
 #include <cstdint>
 
-#include "data/environment.h"
 #include "fuzz/headless_gl.h"
 #include "fuzz/input_members.h"
 #include "math/random.h"
+#include "scene/environment.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   makeFuzzContextCurrent();

@@ -5,10 +5,10 @@
 #include <cstdlib>
 #include <vector>
 
+#include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "host/settings.h"
-#include "render/gl.h"
-#include "render/gl_state.h"
-#include "tools/egl/egl_context.h"
+#include "hostkit/egl_context.h"
 
 namespace {
 

@@ -10,14 +10,14 @@
 
 #include "camera/camera_director.h"
 #include "data/mesh_lists.h"
-#include "data/object_file.h"
 #include "data/texture_catalogue.h"
 #include "fuzz/fuzz_limits.h"
 #include "fuzz/headless_gl.h"
 #include "fuzz/input_members.h"
+#include "gl/gl.h"
 #include "math/random.h"
 #include "render/frame.h"
-#include "render/gl.h"
+#include "scene/object_file.h"
 #include "tests/data/data_fixtures.h"
 
 namespace {

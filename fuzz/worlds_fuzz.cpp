@@ -5,11 +5,11 @@
 // input_members.h).
 #include <cstdint>
 
-#include "data/environment.h"
-#include "data/world.h"
 #include "fuzz/headless_gl.h"
 #include "fuzz/input_members.h"
 #include "math/random.h"
+#include "scene/environment.h"
+#include "scene/world.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   makeFuzzContextCurrent();

@@ -2,14 +2,14 @@
 #include "render/frame.h"
 
 #include "camera/camera_director.h"
-#include "data/world.h"
+#include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "host/host.h"
 #include "host/settings.h"
-#include "render/gl.h"
-#include "render/gl_state.h"
 #include "render/hud.h"
 #include "render/stopwatch.h"
 #include "scene/scene_object.h"
+#include "scene/world.h"
 
 World* currentWorld = nullptr;
 std::uint32_t framesThisSecond = 0;

@@ -4,9 +4,9 @@
 #include <cstdio>
 
 #include "data/texture_catalogue.h"
+#include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "host/settings.h"
-#include "render/gl.h"
-#include "render/gl_state.h"
 
 std::uint32_t glyphTexture = 0;
 std::uint32_t glyphLists = 0;

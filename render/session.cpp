@@ -2,20 +2,20 @@
 #include "render/session.h"
 
 #include "camera/camera_director.h"
-#include "data/environment.h"
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
-#include "data/texture_coverage.h"
-#include "data/world.h"
+#include "gl/gl.h"
+#include "gl/gl_state.h"
+#include "gl/texture_coverage.h"
 #include "host/host.h"
 #include "host/settings.h"
 #include "math/random.h"
 #include "render/frame.h"
-#include "render/gl.h"
-#include "render/gl_state.h"
 #include "render/hud.h"
 #include "render/stopwatch.h"
+#include "scene/environment.h"
 #include "scene/scene_object.h"
+#include "scene/world.h"
 
 float speedFactor = 1.5f;
 

@@ -6,7 +6,7 @@
 
 #include "data/block_reader.h"
 #include "data/line_rules.h"
-#include "render/gl.h"
+#include "gl/gl.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
 #include "scene/parsers.h"

@@ -7,8 +7,8 @@
 
 #include "data/block_reader.h"
 #include "data/line_rules.h"
+#include "gl/gl.h"
 #include "math/random.h"
-#include "render/gl.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
 #include "scene/parsers.h"

@@ -8,8 +8,8 @@
 
 #include "data/archive.h"
 #include "data/data_file.h"
-#include "host/console_host.h"
 #include "host/settings.h"
+#include "hostkit/console_host.h"
 #include "render/session.h"
 #include "x11/pulse_music.h"
 #include "x11/stop_request.h"

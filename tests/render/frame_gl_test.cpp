@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "camera/camera_director.h"
-#include "data/world.h"
+#include "gl/gl_state.h"
 #include "host/host.h"
 #include "render/session.h"
-#include "render/gl_state.h"
 #include "render/stopwatch.h"
+#include "scene/world.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "data/texture_catalogue.h"
-#include "render/gl_state.h"
+#include "gl/gl_state.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
 

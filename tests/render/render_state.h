@@ -1,9 +1,9 @@
 #pragma once
 // render_state.h -- the settings, the drawable's size and the host of a render test, restored when it ends
 
+#include "gl/gl_state.h"
 #include "host/host.h"
 #include "host/settings.h"
-#include "render/gl_state.h"
 
 class RenderStateGuard {
  public:

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "tools/egl/egl_context.h"
+#include "hostkit/egl_context.h"
 
 namespace {
 

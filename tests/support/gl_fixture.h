@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "render/gl.h"
+#include "gl/gl.h"
 
 // Tests that draw: one shared headless context of kGlTestWidth x kGlTestHeight,
 // its state reset to OpenGL's defaults before each test.

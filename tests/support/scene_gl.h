@@ -9,7 +9,7 @@
 
 #include "camera/camera_director.h"
 #include "data/texture_catalogue.h"
-#include "render/gl.h"
+#include "gl/gl.h"
 #include "tests/support/gl_fixture.h"
 #include "tests/support/scene_blocks.h"
 

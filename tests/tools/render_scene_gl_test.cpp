@@ -3,10 +3,10 @@
 #include <vector>
 
 #include "data/texture_catalogue.h"
-#include "data/world.h"
 #include "host/host.h"
 #include "render/frame.h"
 #include "render/session.h"
+#include "scene/world.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"

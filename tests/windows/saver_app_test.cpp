@@ -1,4 +1,4 @@
-#include "app/saver_app.h"
+#include "app/start_up.h"
 
 #include <gtest/gtest.h>
 

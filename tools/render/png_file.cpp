@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "render/gl.h"
+#include "gl/gl.h"
 
 namespace {
 

@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "data/archive.h"
-#include "host/console_host.h"
-#include "render/gl.h"
+#include "gl/gl.h"
+#include "gl/textured_quad.h"
+#include "hostkit/console_host.h"
+#include "hostkit/egl_context.h"
 #include "render/session.h"
-#include "render/textured_quad.h"
-#include "tools/egl/egl_context.h"
 #include "tools/render/frame_stats.h"
 #include "tools/render/png_file.h"
 

@@ -1,4 +1,4 @@
-#include "data/environment.h"
+#include "scene/environment.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 // gl_state.cpp -- the global OpenGL state, the drawable's size, overlay brackets and gamma
-#include "render/gl_state.h"
+#include "gl/gl_state.h"
 
 #include <cmath>
 
+#include "gl/gl.h"
 #include "host/host.h"
 #include "host/settings.h"
-#include "render/gl.h"
 
 DrawableSize drawableSize;
 

@@ -1,13 +1,13 @@
 // textured_quad.cpp -- a textured quad drawn as the cells of its texture's grid that can add light
-#include "render/textured_quad.h"
+#include "gl/textured_quad.h"
 
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
 
-#include "data/texture_coverage.h"
-#include "render/gl.h"
+#include "gl/gl.h"
+#include "gl/texture_coverage.h"
 
 bool skipDarkCells = true;
 

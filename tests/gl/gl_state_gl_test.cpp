@@ -1,4 +1,4 @@
-#include "render/gl_state.h"
+#include "gl/gl_state.h"
 
 #include <cstring>
 #include <string>

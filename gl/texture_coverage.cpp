@@ -1,11 +1,11 @@
 // texture_coverage.cpp -- the grid of cells where each texture made here can add light
-#include "data/texture_coverage.h"
+#include "gl/texture_coverage.h"
 
 #include <algorithm>
 #include <cmath>
 #include <unordered_map>
 
-#include "render/gl.h"
+#include "gl/gl.h"
 
 namespace {
 

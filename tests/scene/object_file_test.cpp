@@ -1,4 +1,4 @@
-#include "data/object_file.h"
+#include "scene/object_file.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "render/gl_state.h"
+#include "gl/gl_state.h"
 
 namespace {
 

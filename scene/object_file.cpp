@@ -1,5 +1,5 @@
 // object_file.cpp -- reads an object file: each type line handed to its kind's parser
-#include "data/object_file.h"
+#include "scene/object_file.h"
 
 #include "data/data_file.h"
 #include "data/line_rules.h"

@@ -1,9 +1,9 @@
 // environment.cpp -- reads "env.txt": each environment's first-pass and post-pass object files
-#include "data/environment.h"
+#include "scene/environment.h"
 
 #include "data/line_rules.h"
-#include "data/object_file.h"
 #include "data/record_file.h"
+#include "scene/object_file.h"
 
 EnvironmentList environments;
 

@@ -1,4 +1,4 @@
-#include "data/object_file.h"
+#include "scene/object_file.h"
 
 #include "data/mesh_lists.h"
 #include "scene/mesh_object.h"

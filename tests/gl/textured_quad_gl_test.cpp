@@ -3,7 +3,7 @@
 // the whole quad leaves it: sparse bright texels, quads from 8 to 1600
 // pixels wide (so from far minified to far magnified), turned, stretched, in
 // perspective and reaching behind the eye.
-#include "render/textured_quad.h"
+#include "gl/textured_quad.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // console_host.cpp -- the part of a host that has no message box: messages go to a stream
-#include "host/console_host.h"
+#include "hostkit/console_host.h"
 
 #include "data/archive.h"
 #include "render/frame.h"

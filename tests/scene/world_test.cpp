@@ -1,4 +1,4 @@
-#include "data/world.h"
+#include "scene/world.h"
 
 #include <gtest/gtest.h>
 

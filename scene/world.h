@@ -1,8 +1,8 @@
 #pragma once
 // world.h -- the records of "worlds.txt": a scene's own objects and its environment's passes
 
-#include "data/environment.h"
 #include "data/owning_list.h"
+#include "scene/environment.h"
 #include "scene/scene_object.h"
 
 // A record of "worlds.txt": one scene, its own objects and the two pass lists

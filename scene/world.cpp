@@ -1,9 +1,9 @@
 // world.cpp -- reads "worlds.txt": each world's objects, environment and lighting
-#include "data/world.h"
+#include "scene/world.h"
 
 #include "data/line_rules.h"
-#include "data/object_file.h"
 #include "data/record_file.h"
+#include "scene/object_file.h"
 
 WorldList worlds;
 

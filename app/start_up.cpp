@@ -1,5 +1,5 @@
-// saver_app.cpp -- start-up: command line, settings, displays, data folder, then one run mode
-#include "app/saver_app.h"
+// start_up.cpp -- start-up: command line, settings, displays, data folder, then one run mode
+#include "app/start_up.h"
 
 #include <cwchar>
 

@@ -1,5 +1,5 @@
 // egl_context.cpp -- an off-screen OpenGL context on EGL, for the headless host and the tests
-#include "tools/egl/egl_context.h"
+#include "hostkit/egl_context.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>

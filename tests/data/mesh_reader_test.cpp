@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "data/data_file.h"
+#include "data/mesh_lists.h"
 #include "math/random.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/support/temp_dir.h"

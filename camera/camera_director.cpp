@@ -4,8 +4,6 @@
 #include "math/mat4.h"
 #include "math/random.h"
 
-CameraDirector cameraDirector;
-
 namespace {
 
 // The orientation that looks from p at the origin, "up" along the part of

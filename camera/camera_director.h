@@ -23,5 +23,3 @@ class CameraDirector {
   // dt: the frame's real time times the camera-speed factor.
   void advance(double dt);
 };
-
-extern CameraDirector cameraDirector;

@@ -39,7 +39,7 @@ void makeFuzzContextCurrent() {
     std::fprintf(stderr, "fuzz: %s\n", error);
     std::abort();
   }
-  drawableSize = {kWidth, kHeight};
+  setView({0, 0, kWidth, kHeight}, 0);
   initGlState();
   ready = true;
 }

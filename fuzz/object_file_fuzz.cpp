@@ -22,6 +22,11 @@
 
 namespace {
 
+CameraDirector& camera() {
+  static CameraDirector director;
+  return director;
+}
+
 RarMember text(const std::string& name, const std::string& bytes) {
   return {name, std::vector<unsigned char>(bytes.begin(), bytes.end())};
 }
@@ -47,7 +52,7 @@ void loadSceneBeforeObjects() {
   loadMeshList(noisedSphereList, "meshes\\sphere.dat", true);
   buildAtmosphereLists("meshes\\sphere.dat");
   loadRetainedMesh("meshes\\sphere.dat");
-  cameraDirector.startFlight();
+  camera().startFlight();
 }
 
 }  // namespace
@@ -64,8 +69,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (SceneObject* object : list) object->update(kFuzzFrameSeconds);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glMatrixMode(GL_MODELVIEW);
-  lookThroughCamera(cameraDirector);
-  for (SceneObject* object : list) object->draw(cameraDirector);
+  lookThroughCamera(camera());
+  for (SceneObject* object : list) object->draw(camera());
   glFinish();
   list.deleteAll();
   geometryList = geometryBefore;

@@ -1,4 +1,4 @@
-// gl_state.cpp -- the global OpenGL state, the drawable's size, overlay brackets and gamma
+// gl_state.cpp -- the global OpenGL state, the view drawn into, overlay brackets and gamma
 #include "gl/gl_state.h"
 
 #include <cmath>
@@ -7,19 +7,38 @@
 #include "host/host.h"
 #include "host/settings.h"
 
-DrawableSize drawableSize;
+GlState glState;
 
 namespace {
 
-void setViewport() { glViewport(0, 0, GLsizei(drawableSize.width), GLsizei(drawableSize.height)); }
+void setViewport() {
+  const ViewRect& v = glState.view;
+  glViewport(v.x, v.y, GLsizei(v.width), GLsizei(v.height));
+}
 
-void pushOverlay(double right, double top) {
+// The scene's frustum: near 80, the vertical field of view about 53 degrees
+// at 4:3 and wider, the horizontal one kept on narrower views.
+void loadSceneProjection() {
+  const double s = 40.0;
+  const ViewWidening widen = viewWidening();
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glFrustum(-4.0 / 3.0 * s * widen.x, 4.0 / 3.0 * s * widen.x, -s * widen.y, s * widen.y, 2.0 * s,
+            5000000.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+bool atLeast4To3(const ViewRect& v) {
+  return std::uint64_t(v.width) * 3 >= std::uint64_t(v.height) * 4;
+}
+
+void pushOverlay(double left, double right, double bottom, double top) {
   glDisable(GL_DEPTH_TEST);
   glDisable(GL_LIGHTING);
   glMatrixMode(GL_PROJECTION);
   glPushMatrix();
   glLoadIdentity();
-  glOrtho(0, right, 0, top, -1, 1);
+  glOrtho(left, right, bottom, top, -1, 1);
   setViewport();
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
@@ -43,13 +62,7 @@ bool initGlState() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE);
   setViewport();
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
-
-  // A fixed 4:3 frustum whatever the window's shape; other modes stretch.
-  const double s = 40.0;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glFrustum(-4.0 / 3.0 * s, 4.0 / 3.0 * s, -s, s, 2.0 * s, 5000000.0);
-  glMatrixMode(GL_MODELVIEW);
+  loadSceneProjection();
   glLoadIdentity();
 
   // Light 0 stays configured for the kinds that switch it on themselves.
@@ -88,9 +101,48 @@ bool initGlState() {
   return true;
 }
 
-void pushOverlay800x600() { pushOverlay(800, 600); }
+void setView(const ViewRect& rect, std::uint32_t index) {
+  glState.view = rect;
+  glState.viewIndex = index;
+  setViewport();
+  loadSceneProjection();
+}
 
-void pushOverlayPixels() { pushOverlay(double(drawableSize.width), double(drawableSize.height)); }
+ViewWidening viewWidening() {
+  const ViewRect& v = glState.view;
+  if (v.width == 0 || v.height == 0) return {1, 1};
+  const double widen = double(v.width) / double(v.height) / (4.0 / 3.0);
+  return widen >= 1 ? ViewWidening{widen, 1} : ViewWidening{1, 1 / widen};
+}
+
+float pictureScale() {
+  const ViewRect& v = glState.view;
+  return atLeast4To3(v) ? float(v.height) / 600.0f : float(v.width) / 800.0f;
+}
+
+void loadEyeFrustum(double fov) {
+  const ViewWidening widen = viewWidening();
+  glLoadIdentity();
+  glFrustum(-1.3333334 * fov * widen.x, 1.3333334 * fov * widen.x, -fov * widen.y, fov * widen.y,
+            1.0, 1000.0);
+}
+
+void pushOverlay800x600(OverlayAnchor anchor) {
+  const ViewWidening widen = viewWidening();
+  const double width = 800 * widen.x, height = 600 * widen.y;
+  double left = 0, bottom = 0;
+  switch (anchor) {
+    case OverlayAnchor::kTopLeft: bottom = 600 - height; break;
+    case OverlayAnchor::kBottomRight: left = 800 - width; break;
+    case OverlayAnchor::kCentre:
+      left = 400 - width / 2;
+      bottom = 300 - height / 2;
+      break;
+  }
+  pushOverlay(left, left + width, bottom, bottom + height);
+}
+
+void pushOverlayPixels() { pushOverlay(0, glState.view.width, 0, glState.view.height); }
 
 void popOverlay() {
   glPopMatrix();

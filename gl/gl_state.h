@@ -1,25 +1,53 @@
 #pragma once
-// gl_state.h -- the global OpenGL state, the drawable's size, overlay brackets and gamma
+// gl_state.h -- the global OpenGL state, the view drawn into, overlay brackets and gamma
 
 #include <array>
 #include <cstdint>
 
-// The drawable's size in pixels, as the host last gave it to reshapeScene.
-struct DrawableSize {
-  std::uint32_t width = 1024;
-  std::uint32_t height = 768;
+// The view being drawn: where it sits in the drawable, in pixels from the
+// drawable's bottom-left corner, and its place among the views (0 first).
+struct ViewRect {
+  std::int32_t x = 0, y = 0;
+  std::uint32_t width = 1024, height = 768;
 };
-extern DrawableSize drawableSize;
+
+// What the renderer has set and so never asks OpenGL for.
+struct GlState {
+  ViewRect view;
+  std::uint32_t viewIndex = 0;
+};
+extern GlState glState;
 
 // The global OpenGL state every frame and scene object relies on: lights,
-// the fixed 4:3 projection, additive blending, swap interval and gamma.
+// the view's projection, additive blending, swap interval and gamma.
 // Always returns true.
 bool initGlState();
 
-// 2D drawing on top of the scene, (0, 0) at the bottom left: a virtual
-// 800 x 600 space, or the drawable's pixels. popOverlay ends either and
-// leaves depth test and lighting on.
-void pushOverlay800x600();
+// Makes `rect` the view drawn into: its viewport and its projection.
+void setView(const ViewRect& rect, std::uint32_t index);
+
+// How much wider (x) or taller (y) the view is than a 4:3 picture of its
+// height or width; the other is 1. A view of any shape shows all of the
+// 4:3 picture, widened or heightened around it, never stretched.
+struct ViewWidening {
+  double x, y;
+};
+ViewWidening viewWidening();
+
+// The view's pixels per unit of that 4:3 picture laid out 800 x 600.
+float pictureScale();
+
+// Replaces the current matrix with the frustum of things drawn around the
+// eye (sky shells, sky sprites): near 1, far 1000, half height fov.
+void loadEyeFrustum(double fov);
+
+// 2D drawing on top of the view, (0, 0) at its bottom left. The 800 x 600
+// space is fitted into the view without stretching, anchored at a corner
+// or the centre (it reaches beyond 800 x 600 on the other sides); the
+// pixel space is the view's own pixels.
+// popOverlay ends either and leaves depth test and lighting on.
+enum class OverlayAnchor { kTopLeft, kBottomRight, kCentre };
+void pushOverlay800x600(OverlayAnchor anchor);
 void pushOverlayPixels();
 void popOverlay();
 

@@ -2,14 +2,17 @@
 #include "math/random.h"
 
 namespace {
-std::uint32_t state = 1;
-}
+RandomStream sceneStream;
+RandomStream* active = &sceneStream;
+}  // namespace
 
-void seedRandom(std::uint32_t seed) { state = seed; }
+void useRandomStream(RandomStream* stream) { active = stream ? stream : &sceneStream; }
+
+void seedRandom(std::uint32_t seed) { active->state = seed; }
 
 int randomInt() {
-  state = state * 214013u + 2531011u;
-  return static_cast<int>((state >> 16) & 0x7FFFu);
+  active->state = active->state * 214013u + 2531011u;
+  return static_cast<int>((active->state >> 16) & 0x7FFFu);
 }
 
 float rand01() { return static_cast<float>(randomInt()) / static_cast<float>(kRandomMax); }

@@ -8,6 +8,15 @@
 // is, so a seed gives the same flight everywhere.
 constexpr int kRandomMax = 32767;
 
+struct RandomStream {
+  std::uint32_t state = 1;
+};
+
+// Every draw below takes the active stream: the scene's own, unless
+// another has been made active (each extra view flies and draws from its
+// own, so the first view's flight is the one its seed gives alone).
+void useRandomStream(RandomStream* stream);  // null: the scene's own
+
 void seedRandom(std::uint32_t seed);
 int randomInt();  // 0 .. kRandomMax
 float rand01();   // randomInt() / kRandomMax, so both 0 and 1 can occur

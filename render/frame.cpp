@@ -8,6 +8,7 @@
 #include "host/settings.h"
 #include "render/hud.h"
 #include "render/stopwatch.h"
+#include "render/views.h"
 #include "scene/scene_object.h"
 #include "scene/world.h"
 
@@ -62,7 +63,7 @@ void countFpsWindow() {
 
 void drawOverlays() {
   glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-  pushOverlay800x600();
+  pushOverlay800x600(OverlayAnchor::kTopLeft);
   glLoadIdentity();
   // Clears any texture-matrix change an object left behind.
   glMatrixMode(GL_TEXTURE);
@@ -71,6 +72,18 @@ void drawOverlays() {
   if (settings.ShowFPS) drawFps(shownFps);
   popOverlay();
   if (settings.ShowClock) drawClock();
+}
+
+// One view's picture: the scene through its camera, then the overlays.
+void drawView(CameraDirector& camera) {
+  lookThroughCamera(camera);
+  placeLights(currentWorld->system);
+  drawAll(firstPassList, camera);
+  drawAll(worldObjectList, camera);
+  drawAll(postPassList, camera);
+  lookThroughCamera(camera);
+  drawOverlays();
+  glEnable(GL_BLEND);
 }
 
 }  // namespace
@@ -83,18 +96,13 @@ void renderFrame() {
   copyList(postPassList, currentWorld->postPass);
   worldObjectList = currentWorld->objects.items();
 
-  CameraDirector& camera = cameraDirector;
-  lookThroughCamera(camera);
-  placeLights(currentWorld->system);
-  drawAll(firstPassList, camera);
-  drawAll(worldObjectList, camera);
-  drawAll(postPassList, camera);
-  lookThroughCamera(camera);
-
   countFpsWindow();
-  glFlush();
-  drawOverlays();
-  glEnable(GL_BLEND);
+  for (std::size_t i = 0; i < views.size(); ++i) {
+    setView(views[i].rect, std::uint32_t(i));
+    useViewStream(i);
+    drawView(views[i].camera);
+  }
+  useViewStream(0);
   ++framesThisSecond;
   glFlush();
 }

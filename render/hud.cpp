@@ -116,7 +116,7 @@ std::string clockText(const LocalTime& time, bool twelveHour) {
 }
 
 void drawClock() {
-  pushOverlay800x600();
+  pushOverlay800x600(OverlayAnchor::kBottomRight);
   glLoadIdentity();
   glEnable(GL_TEXTURE_2D);
   glEnable(GL_BLEND);
@@ -134,7 +134,7 @@ void drawClock() {
 void drawLoadingScreen() {
   glEnable(GL_TEXTURE_2D);
   glBindTexture(GL_TEXTURE_2D, signImage.glTexture);
-  pushOverlay800x600();
+  pushOverlay800x600(OverlayAnchor::kCentre);
   glColor4f(1, 1, 1, 1);
   centredQuad(400, 350, 110, 110);
   glBindTexture(GL_TEXTURE_2D, loadingImage.glTexture);

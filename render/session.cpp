@@ -1,7 +1,8 @@
 // session.cpp -- the scene run every host drives: start-up, one frame, end
 #include "render/session.h"
 
-#include "camera/camera_director.h"
+#include <algorithm>
+
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
 #include "gl/gl.h"
@@ -13,6 +14,7 @@
 #include "render/frame.h"
 #include "render/hud.h"
 #include "render/stopwatch.h"
+#include "render/views.h"
 #include "scene/environment.h"
 #include "scene/scene_object.h"
 #include "scene/world.h"
@@ -30,6 +32,20 @@ void selectStartWorld() {
 
 void updateAll(const SceneList& list, double frameSeconds) {
   for (SceneObject* object : list) object->update(frameSeconds);
+}
+
+// The flight's seed, kept for the views that join later.
+struct Flight {
+  bool started = false;
+  std::uint32_t seed = 0;
+} flight;
+
+// Every view after the first flies from a stream of its own, seeded after it.
+void startViewFlight(std::size_t index) {
+  views[index].random.state = flight.seed + std::uint32_t(index);
+  useViewStream(index);
+  views[index].camera.startFlight();
+  useViewStream(0);
 }
 
 }  // namespace
@@ -56,19 +72,24 @@ void loadScene() {
 
 void drawLoadingStep() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  drawLoadingScreen();
+  for (std::size_t i = 0; i < views.size(); ++i) {
+    setView(views[i].rect, std::uint32_t(i));
+    drawLoadingScreen();
+  }
   glFinish();
   host().swapBuffers();
 }
 
 void startFlight(const std::uint32_t* seed) {
   frameStopwatch.start();
-  seedRandom(seed ? *seed : std::uint32_t(frameStopwatch.startCount));
+  flight = {true, seed ? *seed : std::uint32_t(frameStopwatch.startCount)};
+  seedRandom(flight.seed);
   fpsStopwatch.start();
   speedFactor = speedFactorFor(settings.Speed);
   sceneClock = 0.0f;
   selectStartWorld();
-  cameraDirector.startFlight();
+  views[0].camera.startFlight();
+  for (std::size_t i = 1; i < views.size(); ++i) startViewFlight(i);
 }
 
 void startScene(const std::uint32_t* seed) {
@@ -84,7 +105,11 @@ double takeFrameTime() {
 }
 
 void makeFrame(double frameSeconds) {
-  cameraDirector.advance(double(speedFactor) * frameSeconds);
+  for (std::size_t i = 0; i < views.size(); ++i) {
+    useViewStream(i);
+    views[i].camera.advance(double(speedFactor) * frameSeconds);
+  }
+  useViewStream(0);
   updateAll(firstPassList, frameSeconds);
   updateAll(worldObjectList, frameSeconds);
   updateAll(postPassList, frameSeconds);
@@ -93,8 +118,17 @@ void makeFrame(double frameSeconds) {
 }
 
 void reshapeScene(std::uint32_t width, std::uint32_t height) {
-  drawableSize = {width, height};
-  glViewport(0, 0, GLsizei(width), GLsizei(height));
+  reshapeViews({ViewRect{0, 0, width, height}});
+}
+
+void reshapeViews(const std::vector<ViewRect>& rects) {
+  if (rects.empty()) return;
+  const std::size_t before = views.size();
+  views.resize(rects.size());
+  for (std::size_t i = 0; i < rects.size(); ++i) views[i].rect = rects[i];
+  if (flight.started)
+    for (std::size_t i = std::max<std::size_t>(before, 1); i < views.size(); ++i) startViewFlight(i);
+  setView(views[0].rect, 0);
 }
 
 void endScene() {
@@ -106,4 +140,5 @@ void endScene() {
   worldObjectList.clear();
   postPassList.clear();
   currentWorld = nullptr;
+  flight.started = false;
 }

@@ -2,10 +2,14 @@
 // session.h -- the scene run every host drives: start-up, one frame, end
 
 #include <cstdint>
+#include <vector>
+
+#include "gl/gl_state.h"
 
 // A host installs itself (host/host.h), then calls, in this order:
 //   reshapeScene(w, h)    the drawable's size, first once the GL context exists, then
-//                         whenever it changes
+//                         whenever it changes; or reshapeViews(rects) for a drawable
+//                         over several monitors, a view on each
 //   loadLoadingImages()   the two loading-screen images
 //   loadScene()           GL state, cleared buffers, then every texture, the glyph font,
 //                         the meshes, environments and worlds (a loading step after each
@@ -41,9 +45,13 @@ double takeFrameTime();
 // the frame and swaps the buffers.
 void makeFrame(double frameSeconds);
 
-// The drawable's new size in pixels: the viewport and every size the scene
-// reads (overlays, flare projection).
+// The drawable's new size in pixels, one view filling it.
 void reshapeScene(std::uint32_t width, std::uint32_t height);
+
+// One view a rectangle of the drawable, the first on the primary monitor.
+// Views that stay keep their flights; a view that joins a running flight
+// starts its own; an empty list changes nothing.
+void reshapeViews(const std::vector<ViewRect>& rects);
 
 // Deletes the worlds, environments, their objects, the texture entries and
 // their coverage grids, and empties every list that held them.

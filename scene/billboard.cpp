@@ -8,6 +8,7 @@
 #include "data/data_file.h"
 #include "data/line_rules.h"
 #include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "gl/textured_quad.h"
 #include "math/random.h"
 #include "scene/keyword_values.h"
@@ -87,8 +88,7 @@ void Billboard::draw(CameraDirector& camera) {
     position = camera.eye + offset;
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
-    glLoadIdentity();
-    glFrustum(-1.3333334 * fov, 1.3333334 * fov, -fov, fov, 1.0, 1000.0);
+    loadEyeFrustum(fov);
     glMatrixMode(GL_MODELVIEW);
   }
   if (anchor) position = anchor->position + normalized(camera.up) * offset.y;

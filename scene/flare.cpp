@@ -18,9 +18,6 @@
 
 namespace {
 
-// Pixel sizes in the data are for an 800-pixel-wide screen.
-float screenScale() { return float(drawableSize.width) / 800.0f; }
-
 // A zero vector stays zero instead of turning into NaNs.
 Vec3 unitOrZero(const Vec3& v) {
   const float n = length(v);
@@ -36,7 +33,7 @@ Vec3 anchoredPosition(const Vec3& origin, const Vec3& x, const Vec3& y, const Ve
 void readLensBlock(BlockReader& block, Flare& flare) {
   block.consumeLine();
   float value;
-  if (std::sscanf(block.line(), "\tsize %f", &value) == 1) flare.lensSize = screenScale() * value;
+  if (std::sscanf(block.line(), "\tsize %f", &value) == 1) flare.lensSize = value;
   for (std::uint32_t& slot : flare.lensTextures) {
     block.consumeLine();
     char path[kLineCapacity];
@@ -54,7 +51,7 @@ void Flare::parseLine(BlockReader& block, const ObjectList& list) {
   char word[kLineCapacity];
   if (hasKeyword(line, "size")) {
     float value;
-    if (std::sscanf(line, "size %f", &value) == 1) size = screenScale() * value;
+    if (std::sscanf(line, "size %f", &value) == 1) size = value;
   }
   if (hasKeyword(line, "flash")) readFloat(line, "flash %f)", flicker);
   if (hasKeyword(line, "lumin")) readFloat(line, "lumin %f)", lumin);
@@ -104,12 +101,15 @@ void Flare::parseLine(BlockReader& block, const ObjectList& list) {
 }
 
 void Flare::update(double dt) {
-  if (unoccluded) {
-    if (fade < 1) fade += fadeIn * dt;
-    if (fade > 1) fade = 1;
-  } else {
-    if (fade > 0) fade -= fadeOut * dt;
-    if (fade < 0) fade = 0;
+  for (Sight& sight : sights) {
+    float& fade = sight.fade;
+    if (sight.unoccluded) {
+      if (fade < 1) fade += fadeIn * dt;
+      if (fade > 1) fade = 1;
+    } else {
+      if (fade > 0) fade -= fadeOut * dt;
+      if (fade < 0) fade = 0;
+    }
   }
 
   angle += angularSpeed * dt;
@@ -119,10 +119,12 @@ void Flare::update(double dt) {
   // Each flicker cycle dims for a random part of `flicker` seconds, then
   // brightens for another; the clock runs at 6 per second.
   flickerTime += 6 * dt;
-  if (flickerTime < dimUntil)
-    fade -= 0.7 * dt;
-  else if (fade > 0)
-    fade += 0.7 * dt;
+  for (Sight& sight : sights) {
+    if (flickerTime < dimUntil)
+      sight.fade -= 0.7 * dt;
+    else if (sight.fade > 0)
+      sight.fade += 0.7 * dt;
+  }
   if (flickerTime > cycleEnd) {
     dimUntil = rand01() * flicker;
     cycleEnd = (rand01() * flicker + dimUntil) * 6;
@@ -132,7 +134,10 @@ void Flare::update(double dt) {
 }
 
 void Flare::draw(CameraDirector& camera) {
-  const Vec3 screenCentre(float(drawableSize.width / 2), float(drawableSize.height / 2), 0);
+  const ViewRect& view = glState.view;
+  if (sights.size() <= glState.viewIndex) sights.resize(glState.viewIndex + 1);
+  Sight& sight = sights[glState.viewIndex];
+  const Vec3 screenCentre(float(view.width / 2), float(view.height / 2), 0);
 
   glPushMatrix();
   if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
@@ -140,8 +145,7 @@ void Flare::draw(CameraDirector& camera) {
   glPushMatrix();
   if (isEnv) {
     position = camera.eye + offset;
-    glLoadIdentity();
-    glFrustum(-1.3333334 * fov, 1.3333334 * fov, -fov, fov, 1.0, 1000.0);
+    loadEyeFrustum(fov);
   }
   if (anchor)
     position = anchoredPosition(anchor->position, anchor->xAxis, anchor->yAxis, offset);
@@ -150,10 +154,9 @@ void Flare::draw(CameraDirector& camera) {
   glMatrixMode(GL_MODELVIEW);
 
   GLdouble modelview[16], projection[16];
-  GLint viewport[4];
+  const GLint viewport[4] = {view.x, view.y, GLint(view.width), GLint(view.height)};
   glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
   glGetDoublev(GL_PROJECTION_MATRIX, projection);
-  glGetIntegerv(GL_VIEWPORT, viewport);
   GLdouble winX = 0, winY = 0, winZ = 0;
   if (!gluProject(position.x, position.y, position.z, modelview, projection, viewport, &winX, &winY,
                   &winZ))
@@ -168,9 +171,9 @@ void Flare::draw(CameraDirector& camera) {
   if (pixelX >= viewport[0] && pixelX < viewport[0] + viewport[2] && pixelY >= viewport[1] &&
       pixelY < viewport[1] + viewport[3])
     glReadPixels(int(pixelX), int(pixelY), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
-  unoccluded = depth >= winZ;
+  sight.unoccluded = depth >= winZ;
 
-  if (fade > 0) {
+  if (sight.fade > 0) {
     pushOverlayPixels();
     glDisable(GL_LIGHTING);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -179,10 +182,11 @@ void Flare::draw(CameraDirector& camera) {
       focus = (dot(normalized(offset), camera.forward) - focusThreshold) / (1 - focusThreshold);
       if (!(focus >= 0)) focus = 0;
     }
-    glColor4f(1, 1, 1, focus * fade * lumin);
-    glTranslatef(float(winX), float(winY), 0);
+    glColor4f(1, 1, 1, focus * sight.fade * lumin);
+    // From here on in the view's own pixels.
+    const Vec3 source(float(winX - view.x), float(winY - view.y), 0);
+    glTranslatef(source.x, source.y, 0);
     glRotatef(angle, 0, 0, 1);
-    const Vec3 source(float(winX), float(winY), 0);
     if (hasOrient)
       glRotatef(90 * dot(unitOrZero(source), unitOrZero(orientPoint - screenCentre)), 0, 0, 1);
     drawSprite();
@@ -200,7 +204,7 @@ void Flare::draw(CameraDirector& camera) {
 }
 
 void Flare::drawSprite() const {
-  const float s = size, a = aspect;
+  const float s = pictureScale() * size, a = aspect;
   drawTexturedQuad({-s * a, -s, 0}, {s * a, -s, 0}, {-s * a, s, 0}, {s * a, s, 0},
                    QuadPrimitive::kQuads);
 }
@@ -238,6 +242,7 @@ void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
                      QuadPrimitive::kQuadStrip);
   }
 
+  const float elementScale = pictureScale() * lensSize;
   for (int i = 0; i < kLensElements; ++i) {
     const float p = lensPositions[i];
     rotateAboutAxis(sideways, Vec3(0, 0, 1), 90 * t * p);  // accumulates along the string
@@ -249,7 +254,7 @@ void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
     glDisable(GL_LIGHTING);
     glBindTexture(GL_TEXTURE_2D, i < 20 ? lensTextures[1] : lensTextures[0]);
     glColor4f(i / 30.0f + 0.3f, 0.2f, 1 - i / 10.0f, 0.79f);
-    const float e = lensSize * lensScales[i];
+    const float e = elementScale * lensScales[i];
     drawTexturedQuad({-e, -e, 0}, {e, -e, 0}, {-e, e, 0}, {e, e, 0}, QuadPrimitive::kQuads);
   }
   popOverlay();

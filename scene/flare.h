@@ -2,6 +2,7 @@
 // flare.h -- the flare kind: a glare sprite tested for occlusion, and its lens effect
 
 #include <cstdint>
+#include <vector>
 
 #include "scene/scene_object.h"
 
@@ -20,9 +21,17 @@ class Flare : public SceneObject {
       1.0f, 0.1f, 0.5f, 0.1f, 0.8f, 0.12f, 0.5f, 0.2f, 0.4f, 1.3f, 0.5f, 0.2f,
       0.4f, 0.3f, 0.1f, 0.42f, 0.5f, 0.2f, 0.4f, 1.3f, 0.5f, 0.2f, 0.4f};
 
-  float fade = 0.0f;  // brightness, towards 1 while unoccluded, towards 0 otherwise
-  float size = 10.0f;     // sprite half-size in pixels
-  float lensSize = 5.0f;  // lens elements' base half-size in pixels
+  // What one view sees of the source: its last visibility test, and the
+  // brightness that moves towards 1 while unoccluded, towards 0 otherwise.
+  struct Sight {
+    float fade = 0.0f;
+    bool unoccluded = false;
+  };
+  std::vector<Sight> sights{1};  // one a view, grown as views draw
+
+  // Half-sizes in pixels of the 800 x 600 layout (gl/gl_state.h, pictureScale).
+  float size = 10.0f;     // the sprite's
+  float lensSize = 5.0f;  // the lens elements' base
   float fadeIn = 6.0f;    // per second
   float fadeOut = 6.0f;   // per second
   float fov = 0.1f;       // env flare: half-height of its frustum at distance 1
@@ -36,7 +45,6 @@ class Flare : public SceneObject {
   float focusThreshold = 0.0f;
   float lumin = 1.0f;
   SceneObject* anchor = nullptr;  // not owned
-  bool unoccluded = false;        // last depth-buffer test
   bool lensEffect = false;
   bool isEnv = false;  // offset is a direction from the camera
   bool hasFocus = false;

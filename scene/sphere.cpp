@@ -10,6 +10,7 @@
 #include "data/line_rules.h"
 #include "data/mesh_lists.h"
 #include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "math/random.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
@@ -161,6 +162,7 @@ void Sphere::update(double elapsedSeconds) {
   }
 
   if (relativeToParent) {
+    onParent = false;
     if (!uranMoon) {
       position = homePosition;
       rotateAboutAxis(position, rotationAxis, spin);
@@ -197,12 +199,14 @@ void Sphere::draw(CameraDirector& camera) {
     glDisable(GL_DEPTH_TEST);
     glMatrixMode(GL_PROJECTION);
     glPushMatrix();
-    glLoadIdentity();
-    glFrustum(-1.3333334 * fov, 1.3333334 * fov, -fov, fov, 1.0, 1000.0);
+    loadEyeFrustum(fov);
     glMatrixMode(GL_MODELVIEW);
   }
   if (isLight) glDisable(GL_LIGHTING);
-  if (relativeToParent) position += parentPosition();
+  if (relativeToParent && !onParent) {
+    position += parentPosition();
+    onParent = true;
+  }
   glTranslatef(position.x, position.y, position.z);
 
   if (!hasAtmosphere) {

@@ -41,6 +41,7 @@ class Sphere : public SceneObject {
   bool flash = false;
   bool randomFlash = false;
   bool relativeToParent = false;
+  bool onParent = false;  // this frame's parent position is added (once, whatever the views)
   bool uranMoon = false;
   bool inclinedOrbit = false;
   bool specular = false;

@@ -28,7 +28,7 @@ struct GlStateGl : GlTest {
 
   void SetUp() override {
     GlTest::SetUp();
-    drawableSize = {40, 30};
+    glState.view = {0, 0, 40, 30};
     settings.DefGamma = true;
     setHost(&recorder);
   }
@@ -76,13 +76,17 @@ TEST_F(GlStateGl, SetsTheSceneBaseline) {
   EXPECT_EQ(lightValue(GL_LIGHT1, GL_POSITION), (std::vector<float>{0, 0, 9100, 1}));
 }
 
-TEST_F(GlStateGl, ProjectionIsAFixedFourByThreeFrustum) {
-  drawableSize = {64, 36};  // 16:12 or 16:9 alike: the frustum does not follow
+TEST_F(GlStateGl, ProjectionWidensOrHeightensTheFourByThreePicture) {
+  glState.view = {0, 0, 64, 36};  // 16:9: the vertical field stays
   initGlState();
-  const std::vector<float> p = matrix(GL_PROJECTION_MATRIX);
+  std::vector<float> p = matrix(GL_PROJECTION_MATRIX);
+  EXPECT_FLOAT_EQ(p[0], 2.0f * 36 / 64);  // 2n / (r - l)
+  EXPECT_FLOAT_EQ(p[5], 2.0f);            // 2n / (t - b)
+  setView({0, 0, 36, 64}, 0);  // portrait: the horizontal field stays
+  p = matrix(GL_PROJECTION_MATRIX);
+  EXPECT_FLOAT_EQ(p[0], 1.5f);
+  EXPECT_FLOAT_EQ(p[5], 1.5f * 36 / 64);
   const double n = 80, f = 5000000;
-  EXPECT_FLOAT_EQ(p[0], float(2 * n / (160.0 / 3 * 2)));  // 2n / (r - l) = 1.5
-  EXPECT_FLOAT_EQ(p[5], 2.0f);                            // 2n / (t - b)
   EXPECT_FLOAT_EQ(p[10], float(-(f + n) / (f - n)));
   EXPECT_FLOAT_EQ(p[14], float(-2 * f * n / (f - n)));
   EXPECT_EQ(p[11], -1.0f);
@@ -107,7 +111,7 @@ TEST_F(GlStateGl, TheHostSetsTheSwapIntervalOfVSyncAndTakesTheGammaRampUnlessKep
 }
 
 TEST_F(GlStateGl, OverlayBracketsRestoreDepthLightingAndStacks) {
-  drawableSize = {40, 30};
+  glState.view = {0, 0, 40, 30};
   for (bool before : {false, true}) {
     if (before) {
       glEnable(GL_DEPTH_TEST);
@@ -120,7 +124,7 @@ TEST_F(GlStateGl, OverlayBracketsRestoreDepthLightingAndStacks) {
     const int modelviewDepth = stackDepth(GL_MODELVIEW_STACK_DEPTH);
     const int projectionDepth = stackDepth(GL_PROJECTION_STACK_DEPTH);
 
-    pushOverlay800x600();
+    pushOverlay800x600(OverlayAnchor::kTopLeft);
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
     EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
     EXPECT_TRUE(glIsEnabled(GL_BLEND));

@@ -9,6 +9,7 @@
 #include "host/host.h"
 #include "render/session.h"
 #include "render/stopwatch.h"
+#include "render/views.h"
 #include "scene/world.h"
 #include "tests/render/render_state.h"
 #include "tests/support/gl_fixture.h"
@@ -97,7 +98,7 @@ struct FrameGl : GlTest {
 
   void SetUp() override {
     GlTest::SetUp();
-    drawableSize = {kGlTestWidth, kGlTestHeight};
+    reshapeScene(kGlTestWidth, kGlTestHeight);
     settings.ShowFPS = false;
     settings.ShowClock = false;
     setHost(&counter);
@@ -111,9 +112,9 @@ struct FrameGl : GlTest {
     framesThisSecond = 0;
     shownFps = 0;
     fpsStopwatch.start();
-    cameraDirector.eye = {10, 20, 300};
-    cameraDirector.forward = {0, 0, -1};
-    cameraDirector.up = {0, 1, 0};
+    views[0].camera.eye = {10, 20, 300};
+    views[0].camera.forward = {0, 0, -1};
+    views[0].camera.up = {0, 1, 0};
     events.clear();
   }
   void TearDown() override {
@@ -151,9 +152,9 @@ TEST_F(FrameGl, ObjectsDrawUnderTheLookAtViewAndTheFrameLeavesIt) {
 }
 
 TEST_F(FrameGl, LightsArePlacedInTheWorld) {
-  cameraDirector.eye = {100, -50, 2000};
-  cameraDirector.forward = {0.6f, 0, -0.8f};
-  cameraDirector.up = {0, 1, 0};
+  views[0].camera.eye = {100, -50, 2000};
+  views[0].camera.forward = {0.6f, 0, -0.8f};
+  views[0].camera.up = {0, 1, 0};
   const GLfloat origin[] = {0, 0, 0, 1}, farZ[] = {0, 0, 1000000, 1};
   float view[16];
 

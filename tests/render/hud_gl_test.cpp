@@ -85,7 +85,7 @@ struct HudGl : GlTest {
 
   void SetUp() override {
     GlTest::SetUp();
-    drawableSize = {800, 600};
+    glState.view = {0, 0, 800, 600};
     textureCatalogue.deleteAll();
     buildGlyphFont();
   }
@@ -94,7 +94,7 @@ struct HudGl : GlTest {
 
 TEST_F(HudGl, GlyphListsAreCellsOfTheGridWithA28UnitAdvance) {
   const std::vector<Polygon> quads = capturePolygons([] {
-    pushOverlay800x600();
+    pushOverlay800x600(OverlayAnchor::kTopLeft);
     drawGlyphText(4, 558, "1;<");
     popOverlay();
   });
@@ -120,7 +120,7 @@ TEST_F(HudGl, GlyphListsAreCellsOfTheGridWithA28UnitAdvance) {
 TEST_F(HudGl, FpsCounterStartsAtTheTopLeft) {
   auto fps = [](std::uint32_t count) {
     return capturePolygons([count] {
-      pushOverlay800x600();
+      pushOverlay800x600(OverlayAnchor::kTopLeft);
       drawFps(count);
       popOverlay();
     });
@@ -161,7 +161,7 @@ TEST_F(HudGl, TextOutsideTheFontCallsNoOtherList) {
   glRectf(0, 0, 5, 5);
   glEndList();
   const std::vector<Polygon> quads = capturePolygons([] {
-    pushOverlay800x600();
+    pushOverlay800x600(OverlayAnchor::kTopLeft);
     drawGlyphText(0, 0, "1 x\x7f=2");
     popOverlay();
   });
@@ -172,8 +172,8 @@ TEST_F(HudGl, TextOutsideTheFontCallsNoOtherList) {
 
 TEST_F(HudGl, MissingGlyphImageDrawsWhiteSquares) {
   glClear(GL_COLOR_BUFFER_BIT);
-  drawableSize = {kGlTestWidth, kGlTestHeight};
-  pushOverlay800x600();
+  glState.view = {0, 0, kGlTestWidth, kGlTestHeight};
+  pushOverlay800x600(OverlayAnchor::kTopLeft);
   drawFps(8);
   popOverlay();
   EXPECT_EQ(glyphTexture, 0u);

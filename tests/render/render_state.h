@@ -1,5 +1,5 @@
 #pragma once
-// render_state.h -- the settings, the drawable's size and the host of a render test, restored when it ends
+// render_state.h -- the settings, the GL state record and the host of a render test, restored when it ends
 
 #include "gl/gl_state.h"
 #include "host/host.h"
@@ -7,10 +7,10 @@
 
 class RenderStateGuard {
  public:
-  RenderStateGuard() : settings_(settings), drawable_(drawableSize), host_(&host()) {}
+  RenderStateGuard() : settings_(settings), gl_(glState), host_(&host()) {}
   ~RenderStateGuard() {
     settings = settings_;
-    drawableSize = drawable_;
+    glState = gl_;
     setHost(host_);
   }
   RenderStateGuard(const RenderStateGuard&) = delete;
@@ -18,6 +18,6 @@ class RenderStateGuard {
 
  private:
   Settings settings_;
-  DrawableSize drawable_;
+  GlState gl_;
   Host* host_;
 };

@@ -17,7 +17,7 @@ class FlareTest : public GlTest {
  protected:
   void SetUp() override {
     GlTest::SetUp();
-    drawableSize = {kGlTestWidth, kGlTestHeight};
+    glState.view = {0, 0, kGlTestWidth, kGlTestHeight};
     // The scene's 4:3 frustum, camera at the origin looking down -z.
     glMatrixMode(GL_PROJECTION);
     glFrustum(-4.0 / 3 * 40, 4.0 / 3 * 40, -40, 40, 80, 5000000);
@@ -50,10 +50,9 @@ class FlareTest : public GlTest {
   CameraDirector camera;
 };
 
-TEST_F(FlareTest, SizesScaleWithTheScreenWidthAndFadeSpeedsComeFromTheAlphaLine) {
-  drawableSize.width = 1024;
+TEST_F(FlareTest, SizesAreKeptAsWrittenAndFadeSpeedsComeFromTheAlphaLine) {
   Flare* flare = parse("begin\nsize 50\nalpha 1 0.05 0.01\nalpha 1 fade: 0.05 0.01\nend\n");
-  EXPECT_FLOAT_EQ(flare->size, 64.0f);
+  EXPECT_FLOAT_EQ(flare->size, 50.0f);
   EXPECT_FLOAT_EQ(flare->fadeIn, 3.0f);
   EXPECT_FLOAT_EQ(flare->fadeOut, 0.6f);
 
@@ -69,21 +68,20 @@ TEST_F(FlareTest, SizesScaleWithTheScreenWidthAndFadeSpeedsComeFromTheAlphaLine)
 
 TEST_F(FlareTest, LensBlockTakesTheNextFourLinesWhateverTheyHold) {
   addCatalogueEntry("textures\\ring.jpg", 77);
-  drawableSize.width = 1600;
   Flare* flare = parse(
       "begin\nlenseffect\n\tsize 4\n\ttexture textures\\none.jpg\nend\n\ttexture textures\\ring.jpg\n"
       "rotation 10 2\nend\nxy 5\n");
   textureCatalogue.deleteAll();
 
   EXPECT_TRUE(flare->lensEffect);
-  EXPECT_FLOAT_EQ(flare->lensSize, 8.0f);
+  EXPECT_FLOAT_EQ(flare->lensSize, 4.0f);
   EXPECT_EQ(flare->lensTextures[0], 0u);  // not in the catalogue
   EXPECT_EQ(flare->lensTextures[1], 0u);  // the "end" line taken as a lens line
   EXPECT_EQ(flare->lensTextures[2], 77u);
   EXPECT_FLOAT_EQ(flare->angle, 10.0f);
   EXPECT_FLOAT_EQ(flare->angularSpeed, 120.0f);
   EXPECT_FLOAT_EQ(flare->aspect, 1.0f);  // after the block's end
-  EXPECT_EQ(flare->fade, 0.0f);
+  EXPECT_EQ(flare->sights[0].fade, 0.0f);
 }
 
 TEST_F(FlareTest, TruncatedAndEmptyBlocksStillYieldOneFlare) {
@@ -97,22 +95,22 @@ TEST_F(FlareTest, TruncatedAndEmptyBlocksStillYieldOneFlare) {
 
 TEST_F(FlareTest, FadesInAndOutAtItsSpeedsAndWrapsItsAngle) {
   Flare* flare = parse("begin\nrotation 359 0.4\nend\n");
-  flare->unoccluded = true;
+  flare->sights[0].unoccluded = true;
   flare->update(0.1);
   // 6 per second, then the flicker's brightening of 0.7 per second.
-  EXPECT_NEAR(flare->fade, 0.6f + 0.07f, 1e-5f);
+  EXPECT_NEAR(flare->sights[0].fade, 0.6f + 0.07f, 1e-5f);
   EXPECT_NEAR(flare->angle, 1.4f, 1e-4f);
   flare->update(0.1);
-  EXPECT_NEAR(flare->fade, 1.07f, 1e-5f);  // clamped to 1, then brightened
+  EXPECT_NEAR(flare->sights[0].fade, 1.07f, 1e-5f);  // clamped to 1, then brightened
 
-  flare->unoccluded = false;
+  flare->sights[0].unoccluded = false;
   flare->update(0.1);
-  EXPECT_NEAR(flare->fade, 0.47f + 0.07f, 1e-5f);
+  EXPECT_NEAR(flare->sights[0].fade, 0.47f + 0.07f, 1e-5f);
   flare->update(0.1);
   flare->update(0.1);
-  EXPECT_EQ(flare->fade, 0.0f);
+  EXPECT_EQ(flare->sights[0].fade, 0.0f);
   flare->update(0.1);
-  EXPECT_EQ(flare->fade, 0.0f);
+  EXPECT_EQ(flare->sights[0].fade, 0.0f);
 }
 
 TEST_F(FlareTest, FlickerCycleDrawsDimThenBrightDurations) {
@@ -127,24 +125,24 @@ TEST_F(FlareTest, FlickerCycleDrawsDimThenBrightDurations) {
   EXPECT_EQ(flare->flickerTime, 0.0f);
 
   // While the clock is below dimUntil the flare darkens even when visible.
-  flare->fade = 0.2f;
-  flare->unoccluded = true;
+  flare->sights[0].fade = 0.2f;
+  flare->sights[0].unoccluded = true;
   flare->dimUntil = 100;
   flare->cycleEnd = 200;
   flare->update(0.1);
-  EXPECT_NEAR(flare->fade, 0.2f + 0.6f - 0.07f, 1e-5f);
+  EXPECT_NEAR(flare->sights[0].fade, 0.2f + 0.6f - 0.07f, 1e-5f);
 }
 
 TEST_F(FlareTest, EnvFlareSeesTheClearedFarValueAndIsHiddenByAnEarlierObject) {
   Flare* flare = parse("begin\nenv V(0 0 -1)\nend\n");
   glEnable(GL_DEPTH_TEST);
   flare->draw(camera);
-  EXPECT_TRUE(flare->unoccluded);
+  EXPECT_TRUE(flare->sights[0].unoccluded);
   EXPECT_FLOAT_EQ(flare->position.z, -1.0f);
 
   drawWall(-5000);
   flare->draw(camera);
-  EXPECT_FALSE(flare->unoccluded);
+  EXPECT_FALSE(flare->sights[0].unoccluded);
 }
 
 TEST_F(FlareTest, PositionedFlareIsOccludedByWhatLiesInFront) {
@@ -152,10 +150,10 @@ TEST_F(FlareTest, PositionedFlareIsOccludedByWhatLiesInFront) {
   glEnable(GL_DEPTH_TEST);
   drawWall(-20000);  // behind the flare
   flare->draw(camera);
-  EXPECT_TRUE(flare->unoccluded);
+  EXPECT_TRUE(flare->sights[0].unoccluded);
   drawWall(-5000);
   flare->draw(camera);
-  EXPECT_FALSE(flare->unoccluded);
+  EXPECT_FALSE(flare->sights[0].unoccluded);
 }
 
 TEST_F(FlareTest, SourcesOffScreenOrBehindTheCameraCountAsOccluded) {
@@ -163,13 +161,13 @@ TEST_F(FlareTest, SourcesOffScreenOrBehindTheCameraCountAsOccluded) {
   Flare* below = parse("begin\nposition V(0 -100000 -1000)\nend\n");
   Flare* behind = parse("begin\nposition V(0 0 1000)\nend\n");
   for (Flare* flare : {aside, below, behind}) {
-    flare->unoccluded = true;
+    flare->sights[0].unoccluded = true;
     flare->draw(camera);
-    EXPECT_FALSE(flare->unoccluded);
+    EXPECT_FALSE(flare->sights[0].unoccluded);
   }
   Flare* env = parse("begin\nenv V(0 0 1)\nend\n");
   env->draw(camera);
-  EXPECT_FALSE(env->unoccluded);
+  EXPECT_FALSE(env->sights[0].unoccluded);
 }
 
 TEST_F(FlareTest, AnchoredFlareSitsAtItsOffsetAlongTheAnchorsAxes) {
@@ -201,8 +199,8 @@ TEST_F(FlareTest, AnchoredFlareSitsAtItsOffsetAlongTheAnchorsAxes) {
 }
 
 TEST_F(FlareTest, SpriteIsDrawnAtTheProjectedPixelWithItsHalfSize) {
-  Flare* flare = parse("begin\nposition V(0 0 -1000)\nrotation 0 0\nend\n");
-  flare->fade = 1;
+  Flare* flare = parse("begin\nposition V(0 0 -1000)\nsize 125\nrotation 0 0\nend\n");  // 10 px here
+  flare->sights[0].fade = 1;
   flare->draw(camera);
   EXPECT_GT(readPixel(32, 24).r, 250);
   EXPECT_GT(readPixel(41, 24).r, 250);
@@ -212,7 +210,7 @@ TEST_F(FlareTest, SpriteIsDrawnAtTheProjectedPixelWithItsHalfSize) {
 
 TEST_F(FlareTest, FocusThresholdHidesTheFlareUnlessTheCameraLooksAlongIt) {
   Flare* flare = parse("begin\nenv V(0 0 -1)\nfocus 0.9)\nend\n");
-  flare->fade = 1;
+  flare->sights[0].fade = 1;
   flare->draw(camera);
   EXPECT_GT(readPixel(32, 24).r, 250);
 
@@ -232,13 +230,13 @@ TEST_F(FlareTest, FocusThresholdHidesTheFlareUnlessTheCameraLooksAlongIt) {
 
 TEST_F(FlareTest, LensEffectIsSkippedAtTheScreenCentreAndDrawnElsewhere) {
   Flare* centred = parse("begin\nposition V(0 0 -1000)\nlenseffect\n\tsize 1\n\t\n\t\n\t\nend\n");
-  centred->fade = 1;
+  centred->sights[0].fade = 1;
   centred->draw(camera);
   EXPECT_EQ(readPixel(2, 2).r, 0);  // only the sprite
 
   glClear(GL_COLOR_BUFFER_BIT);
   Flare* aside = parse("begin\nposition V(300 200 -1000)\nlenseffect\n\tsize 1\n\t\n\t\n\t\nend\n");
-  aside->fade = 1;
+  aside->sights[0].fade = 1;
   aside->draw(camera);
   EXPECT_GT(readPixel(2, 2).r, 20);  // the large rings cover the screen
 }
@@ -247,7 +245,7 @@ TEST_F(FlareTest, LeavesLightingDepthTestBlendAndMatricesAsTheSceneExpects) {
   // Off the screen centre, so the lens effect draws.
   Flare* flare =
       parse("begin\nenv V(0.02 0.01 -1)\nlenseffect\n\tsize 1\n\t\n\t\n\t\norient V(1 2 0)\nend\n");
-  flare->fade = 1;
+  flare->sights[0].fade = 1;
   const GLint modelview = stackDepth(GL_MODELVIEW_STACK_DEPTH);
   const GLint projection = stackDepth(GL_PROJECTION_STACK_DEPTH);
   GLfloat before[16];

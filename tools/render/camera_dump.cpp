@@ -7,7 +7,7 @@
 
 void printCameraFlight(const RenderOptions& options, std::FILE* out) {
   seedRandom(options.seed);
-  CameraDirector& camera = cameraDirector;
+  CameraDirector camera;
   camera.startFlight();
   const double dt = options.dtGiven ? options.dt : 1.0 / 60.0;
   const float speed = speedFactorFor(options.speed);

@@ -133,6 +133,7 @@ void initialise(HWND dialog) {
   check(dialog, IDC_SHOW_FPS, settings.ShowFPS);
   check(dialog, IDC_VSYNC, settings.VSync);
   check(dialog, IDC_MOUSE_EXIT, settings.MouseExit);
+  check(dialog, IDC_ALL_MONITORS, settings.AllMonitors);
   check(dialog, IDC_12_HOURS, settings.TimeFormat);
   check(dialog, IDC_24_HOURS, !settings.TimeFormat);
 
@@ -178,6 +179,7 @@ void restoreDefaults(HWND dialog) {
   settings.ShowFPS = false;
   settings.VSync = false;
   settings.MouseExit = false;
+  settings.AllMonitors = true;
   moveTrackBar(dialog, IDC_VOLUME, 100);
   moveTrackBar(dialog, IDC_BRIGHTNESS, 50);
   settings.DefGamma = true;
@@ -188,6 +190,7 @@ void restoreDefaults(HWND dialog) {
   check(dialog, IDC_SHOW_FPS, false);
   check(dialog, IDC_VSYNC, false);
   check(dialog, IDC_MOUSE_EXIT, false);
+  check(dialog, IDC_ALL_MONITORS, true);
   check(dialog, IDC_DEFAULT_GAMMA, true);
 }
 
@@ -256,6 +259,9 @@ BOOL command(HWND dialog, int id) {
       return TRUE;
     case IDC_MOUSE_EXIT:
       toggle(dialog, id, settings.MouseExit);
+      return TRUE;
+    case IDC_ALL_MONITORS:
+      toggle(dialog, id, settings.AllMonitors);
       return TRUE;
     default:
       return FALSE;  // the radio buttons toggle themselves

@@ -42,7 +42,21 @@ void fillMonitorTable(MonitorTable& table, DisplayDevices& devices) {
       rect.right = rect.left + std::int32_t(mode.width);
       rect.bottom = rect.top + std::int32_t(mode.height);
       row.monitor = devices.monitorFromRect(rect);
+      row.primary = (adapter.stateFlags & kPrimaryDevice) != 0;
     }
     ++table.count;
   }
+}
+
+std::vector<DesktopRect> activeMonitors(const MonitorTable& table, std::size_t& primary) {
+  std::vector<DesktopRect> rects;
+  primary = 0;
+  for (std::uint32_t i = 0; i < table.count; ++i) {
+    const MonitorEntry& row = table.rows[i];
+    if (!row.monitor) continue;
+    if (row.primary) primary = rects.size();
+    const DisplayRect& r = row.desktopRect;
+    rects.push_back({r.left, r.top, std::uint32_t(r.right - r.left), std::uint32_t(r.bottom - r.top)});
+  }
+  return rects;
 }

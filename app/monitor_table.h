@@ -1,7 +1,11 @@
 #pragma once
 // monitor_table.h -- the display adapters found at start-up, and which of them show the scene
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
+
+#include "render/views.h"
 
 // The display adapters found at start-up, in the platform's order. Handles
 // are kept opaque here (HMONITOR, HWND on Windows) so the table's rules can
@@ -14,6 +18,7 @@ struct MonitorEntry {
   char adapterDescription[128] = {};
   char monitorDescription[128] = {};
   void* monitor = nullptr;  // null: not on the desktop, no window is made
+  bool primary = false;
   DisplayRect desktopRect;
   void* window = nullptr;   // made by the saver run
 };
@@ -53,3 +58,7 @@ class DisplayDevices {
 
 // Fills the table with up to nine adapters; mirroring drivers take no row.
 void fillMonitorTable(MonitorTable& table, DisplayDevices& devices);
+
+// The desktop rectangles of the rows on the desktop, in table order;
+// `primary` is the primary's index (the first's when none is).
+std::vector<DesktopRect> activeMonitors(const MonitorTable& table, std::size_t& primary);

@@ -7,12 +7,14 @@
 #include "app/saver_app.h"
 #include "app/saver_input.h"
 #include "app/win_display.h"
+#include "app/win_monitors.h"
 #include "data/data_file.h"
 #include "gl/gl.h"
 #include "host/host.h"
 #include "host/settings.h"
 #include "render/frame.h"
 #include "render/session.h"
+#include "render/views.h"
 
 HWND mainWindow = nullptr;
 
@@ -33,6 +35,13 @@ class SaverHost : public Host {
   std::uint32_t loadingProgress = 0;
   DataFile music;
   MusicPlayer musicPlayer;
+  SaverApp* app = nullptr;
+  // The monitors shown on, the primary's index, and whether the main window
+  // spans them all with a view on each (else black covers on the others).
+  std::vector<DesktopRect> monitors;
+  std::size_t primary = 0;
+  bool spanning = false;
+  POINT home = {0, 0};  // where the pointer rests: the first view's centre
 
   void showMessage(const char* text, const char* caption) override {
     MessageBoxA(nullptr, text, caption, MB_OK);
@@ -60,17 +69,25 @@ class SaverHost : public Host {
 
 SaverHost saver;
 
-POINT clientCentre(HWND window) {
-  RECT client = {};
-  GetClientRect(window, &client);
-  POINT centre = {client.right / 2, client.bottom / 2};
-  ClientToScreen(window, &centre);
-  return centre;
-}
+void recentrePointer() { SetCursorPos(saver.home.x, saver.home.y); }
 
-void recentrePointer() {
-  const POINT centre = clientCentre(mainWindow);
-  SetCursorPos(centre.x, centre.y);
+// The main window's views: one on each monitor it spans, else one filling
+// it; the pointer's home at the first one's centre.
+void fitViews() {
+  RECT client = {};
+  GetClientRect(mainWindow, &client);
+  POINT origin = {0, 0};
+  ClientToScreen(mainWindow, &origin);
+  const DesktopRect window = {origin.x, origin.y, std::uint32_t(client.right),
+                              std::uint32_t(client.bottom)};
+  std::vector<ViewRect> rects;
+  if (saver.spanning) rects = viewsInWindow(saver.monitors, saver.primary, window);
+  if (rects.empty()) rects.push_back({0, 0, window.width, window.height});
+  reshapeViews(rects);
+  const ViewRect& first = rects.front();
+  saver.home = {LONG(window.x + first.x + std::int32_t(first.width / 2)),
+                LONG(window.y + std::int32_t(window.height) - first.y - std::int32_t(first.height) +
+                     std::int32_t(first.height / 2))};
 }
 
 void registerClasses(HINSTANCE instance) {
@@ -104,43 +121,88 @@ void deleteGlContext() {
   saver.glContext = nullptr;
 }
 
-// One window per active display: the main window first, black covers on
-// the others. False when a window cannot be made.
-bool createWindows(SaverApp& app) {
+// The monitors on the desktop now; at the start the primary at the display
+// mode's size, the mode the run has just set.
+void takeMonitors(const SaverApp& app, bool starting) {
+  saver.monitors = activeMonitors(app.monitors, saver.primary);
+  if (starting && !saver.monitors.empty()) {
+    saver.monitors[saver.primary].width = settings.Width;
+    saver.monitors[saver.primary].height = settings.Height;
+  }
+  saver.spanning = settings.AllMonitors && saver.monitors.size() > 1;
+}
+
+// The main window's place: over every monitor, or on the primary.
+DesktopRect mainWindowRect() {
+  return saver.spanning ? coveringRect(saver.monitors) : saver.monitors[saver.primary];
+}
+
+// The table's rows take their windows: the main window on the primary's,
+// black covers on the others unless the main window spans them. False when
+// a cover cannot be made.
+bool createCovers(SaverApp& app) {
+  std::size_t active = 0;
   for (std::uint32_t i = 0; i < app.monitors.count; ++i) {
     MonitorEntry& row = app.monitors.rows[i];
     if (!row.monitor) continue;
-    HWND window;
-    if (!mainWindow) {
-      window = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_TOPMOST, kMainClass, "Orbivane",
-                               WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, 0, 0,
-                               int(settings.Width), int(settings.Height), nullptr, nullptr,
-                               app.instance, nullptr);
-      mainWindow = window;
-    } else {
+    if (active++ == saver.primary) {
+      row.window = mainWindow;
+    } else if (!saver.spanning) {
       const DisplayRect& r = row.desktopRect;
-      window = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_TOPMOST, kCoverClass, "Orbivane",
-                               WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
-                               r.bottom - r.top, nullptr, nullptr, app.instance, nullptr);
+      row.window = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_TOPMOST, kCoverClass, "Orbivane",
+                                   WS_POPUP | WS_VISIBLE, r.left, r.top, r.right - r.left,
+                                   r.bottom - r.top, nullptr, nullptr, app.instance, nullptr);
+      if (!row.window) return false;
     }
-    row.window = window;
-    if (!window) return false;
   }
   return true;
+}
+
+void destroyCovers(SaverApp& app) {
+  for (std::uint32_t i = 0; i < app.monitors.count; ++i) {
+    HWND window = static_cast<HWND>(app.monitors.rows[i].window);
+    if (window && window != mainWindow) DestroyWindow(window);
+    app.monitors.rows[i].window = nullptr;
+  }
+}
+
+// The main window, then the covers. False when a window cannot be made.
+bool createWindows(SaverApp& app) {
+  takeMonitors(app, true);
+  if (saver.monitors.empty()) return true;
+  const DesktopRect r = mainWindowRect();
+  mainWindow = CreateWindowExA(WS_EX_APPWINDOW | WS_EX_TOPMOST, kMainClass, "Orbivane",
+                               WS_POPUP | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, r.x, r.y,
+                               int(r.width), int(r.height), nullptr, nullptr, app.instance,
+                               nullptr);
+  return mainWindow && createCovers(app);
+}
+
+// Monitors came, went or changed their modes: the windows follow the
+// desktop as it is now, and the views the windows.
+void followDisplays(SaverApp& app) {
+  destroyCovers(app);
+  enumerateMonitors(app.monitors);
+  takeMonitors(app, false);
+  if (saver.monitors.empty()) return;
+  createCovers(app);
+  const DesktopRect r = mainWindowRect();
+  SetWindowPos(mainWindow, HWND_TOPMOST, r.x, r.y, int(r.width), int(r.height), SWP_NOACTIVATE);
+  fitViews();
+  recentrePointer();
 }
 
 // Undoes the start when it cannot go on: no window, or no display to show on.
 int abandonStart(SaverApp& app) {
   deleteGlContext();
-  for (std::uint32_t i = 0; i < app.monitors.count; ++i) {
-    if (app.monitors.rows[i].window) DestroyWindow(static_cast<HWND>(app.monitors.rows[i].window));
-    app.monitors.rows[i].window = nullptr;
-  }
+  destroyCovers(app);
+  if (mainWindow) DestroyWindow(mainWindow);
   mainWindow = nullptr;
   saver.deviceContext = nullptr;
   restoreDisplayMode();
   ShowCursor(TRUE);
   unregisterClasses(app.instance);
+  saver.app = nullptr;
   setHost(nullptr);
   return 0;
 }
@@ -190,6 +252,7 @@ void shutDown(SaverApp& app) {
       CloseWindow(static_cast<HWND>(app.monitors.rows[i].window));
   unregisterClasses(app.instance);
   saver.music.close();
+  saver.app = nullptr;
   setHost(nullptr);
 }
 
@@ -205,7 +268,10 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       setGammaDevice(saver.deviceContext);
       return 0;
     case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) reshapeScene(LOWORD(lParam), HIWORD(lParam));
+      if (wParam != SIZE_MINIMIZED) fitViews();
+      return 0;
+    case WM_DISPLAYCHANGE:
+      if (saver.app) followDisplays(*saver.app);
       return 0;
     case WM_CLOSE:
     case WM_DESTROY:
@@ -222,10 +288,9 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       noteButtonDown();
       return 0;
     case WM_MOUSEMOVE: {
-      POINT pointer = {LONG(LOWORD(lParam)), LONG(HIWORD(lParam))};
+      POINT pointer = {LONG(short(LOWORD(lParam))), LONG(short(HIWORD(lParam)))};
       ClientToScreen(window, &pointer);
-      const POINT centre = clientCentre(window);
-      notePointer(pointer.x, pointer.y, centre.x, centre.y);
+      notePointer(pointer.x, pointer.y, saver.home.x, saver.home.y);
       return 0;
     }
     case WM_SYSCOMMAND:
@@ -243,6 +308,7 @@ int runSaver(SaverApp& app) {
   currentWorld = nullptr;
   pointerOffsetX = pointerOffsetY = 0.0f;
   setHost(&saver);
+  saver.app = &app;
   registerClasses(app.instance);
   setDisplayMode();
   if (!createWindows(app) || !mainWindow) return abandonStart(app);

@@ -32,6 +32,7 @@ void loadSettingsFrom(SettingsValues& values, Settings& block) {
   loadFlag(values, "ShowFPS", block.ShowFPS, defaults.ShowFPS);
   loadFlag(values, "VSync", block.VSync, defaults.VSync);
   loadFlag(values, "MouseExit", block.MouseExit, defaults.MouseExit);
+  loadFlag(values, "AllMonitors", block.AllMonitors, defaults.AllMonitors);
 
   char path[sizeof block.Path] = {};
   if (values.readText("Path", path, sizeof path)) {
@@ -59,4 +60,5 @@ void saveSettingsTo(SettingsValues& values, const Settings& block) {
   values.writeNumber("VSync", flag(block.VSync));
   values.writeNumber("MouseExit", flag(block.MouseExit));
   values.writeNumber("ShowFPS", flag(block.ShowFPS));
+  values.writeNumber("AllMonitors", flag(block.AllMonitors));
 }

@@ -16,6 +16,7 @@ struct Settings {
   bool MouseExit = false;
   bool DefGamma = true;
   bool TimeFormat = false;  // true: 12-hour clock
+  bool AllMonitors = true;  // the flight on every monitor, not black covers
   std::uint32_t Speed = 50;
   std::uint32_t Volume = 100;
   std::uint32_t Gamma = 50;

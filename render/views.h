@@ -21,24 +21,24 @@ struct View {
 // The views of the run, the first on the primary monitor; at least one.
 extern std::vector<View> views;
 
-// A monitor as the platforms place it: its top-left corner on the desktop
-// (y downwards) and its size.
-struct MonitorRect {
+// Makes view `index`'s stream the one random draws take (the scene's own
+// for the first view).
+void useViewStream(std::size_t index);
+
+// A rectangle on the desktop as the platforms place monitors and windows:
+// the top-left corner (y downwards) and the size.
+struct DesktopRect {
   std::int32_t x = 0, y = 0;
   std::uint32_t width = 0, height = 0;
 };
 
-// The window that covers every monitor, and one view a monitor in that
-// window's pixels (y upwards, as OpenGL counts), the primary's first.
-struct ViewLayout {
-  MonitorRect window;
-  std::vector<ViewRect> views;
-};
+// The smallest rectangle over every monitor; empty for none.
+DesktopRect coveringRect(const std::vector<DesktopRect>& monitors);
 
-// An empty list gives no window and no view; `primary` out of range means
-// the first monitor.
-ViewLayout layoutViews(const std::vector<MonitorRect>& monitors, std::size_t primary);
-
-// Makes view `index`'s stream the one random draws take (the scene's own
-// for the first view).
-void useViewStream(std::size_t index);
+// One view a monitor that `window` shows, over the part of it the window
+// covers, in the window's pixels from its bottom-left corner as OpenGL
+// counts them; the primary's first (`primary` out of range: the first
+// monitor's). A monitor that repeats one already taken (a mirror) or that
+// the window does not reach gets none.
+std::vector<ViewRect> viewsInWindow(const std::vector<DesktopRect>& monitors, std::size_t primary,
+                                    const DesktopRect& window);

@@ -83,6 +83,8 @@ bool parseX11Options(int argc, char** argv, X11Options& o, std::string* error) {
     } else if (name == "windowed") {
       ok = takeValue() && parseSize(value, o.windowWidth, o.windowHeight);
       o.windowed = true;
+    } else if (name == "primary-only") {
+      ok = flag(o.primaryOnly, true);
     } else if (name == "data") {
       ok = takeValue() && !value.empty();
       o.dataDir = value;
@@ -134,7 +136,8 @@ std::string x11Usage(const std::string& dataSearch) {
          "Where it draws (one dash or two):\n"
          "  --window-id ID    into the window ID (hex 0x... or decimal); wins over --root\n"
          "  --root            into $XSCREENSAVER_WINDOW, else the root window\n"
-         "                    (neither: a full-screen window of its own on the primary monitor)\n"
+         "                    (neither: a window of its own over every monitor, a flight on each)\n"
+         "  --primary-only    full screen on the primary monitor alone\n"
          "  --windowed WxH    an ordinary window of its own instead of full screen\n"
          "What it shows:\n"
          "  --data DIR        the folder of data.sdd; without it: " + dataSearch + "\n"

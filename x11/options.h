@@ -14,6 +14,7 @@ struct X11Options : SceneOptions {
   Target target = Target::kOwnWindow;
   unsigned long windowId = 0;       // --window-id
   bool windowed = false;            // --windowed: an ordinary window instead of full screen
+  bool primaryOnly = false;         // --primary-only: full screen on the primary monitor alone
   int windowWidth = 0;
   int windowHeight = 0;
   std::string dataDir;              // --data; empty: searched for

@@ -23,16 +23,26 @@ class X11Host : public ConsoleHost {
  public:
   explicit X11Host(X11Window& window) : ConsoleHost("orbivane", stderr), window_(window) {}
 
-  // Handles the window's events and follows its size; true when the window
-  // is gone or closed, or the person ended the run.
+  // Handles the window's events and follows its size and the monitors;
+  // true when the window is gone or closed, or the person ended the run.
   bool followWindow() {
     const WindowEvents events = window_.pollEvents();
-    if (events.resized) fitScene();
+    if (events.monitorsChanged) window_.coverMonitors();
+    if (events.resized || events.monitorsChanged) fitScene();
     return events.end;
   }
 
+  // A view on each monitor the window covers, or one filling the window.
   void fitScene() {
-    reshapeScene(std::uint32_t(window_.width()), std::uint32_t(window_.height()));
+    std::vector<ViewRect> rects;
+    if (window_.spansMonitors()) {
+      std::size_t primary = 0;
+      rects = viewsInWindow(window_.monitors(primary), primary, window_.placement());
+    }
+    if (rects.empty())
+      reshapeScene(std::uint32_t(window_.width()), std::uint32_t(window_.height()));
+    else
+      reshapeViews(rects);
   }
 
   // Between loading steps the window's events are handled too, so that a

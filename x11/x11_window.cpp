@@ -92,25 +92,34 @@ XVisualInfo* chooseFullGlVisual(Display* display, int screen) {
   return glXChooseVisual(display, screen, attributes);
 }
 
-struct Rect {
-  int x, y, width, height;
-};
-
-// The primary monitor, else the first, else the whole screen.
-Rect primaryMonitor(Display* display) {
-  const int screen = DefaultScreen(display);
-  Rect rect = {0, 0, DisplayWidth(display, screen), DisplayHeight(display, screen)};
-  int events = 0, errors = 0, count = 0;
-  if (!XRRQueryExtension(display, &events, &errors)) return rect;
-  XRRMonitorInfo* monitors = XRRGetMonitors(display, DefaultRootWindow(display), True, &count);
-  if (!monitors) return rect;
-  for (int i = 0; i < count; ++i) {
-    if (i == 0 || monitors[i].primary)
-      rect = {monitors[i].x, monitors[i].y, monitors[i].width, monitors[i].height};
-    if (monitors[i].primary) break;
+// Asks the window manager to stretch the full-screen window over every
+// monitor: the indices of the top-, bottom-, left- and rightmost ones.
+void askToSpan(Display* display, Window window, const std::vector<DesktopRect>& monitors) {
+  auto far = [](std::int32_t at, std::uint32_t size) { return std::int64_t(at) + size; };
+  std::size_t top = 0, bottom = 0, left = 0, right = 0;
+  for (std::size_t i = 1; i < monitors.size(); ++i) {
+    const DesktopRect& m = monitors[i];
+    if (m.y < monitors[top].y) top = i;
+    if (far(m.y, m.height) > far(monitors[bottom].y, monitors[bottom].height)) bottom = i;
+    if (m.x < monitors[left].x) left = i;
+    if (far(m.x, m.width) > far(monitors[right].x, monitors[right].width)) right = i;
   }
-  XRRFreeMonitors(monitors);
-  return rect;
+  const long edges[4] = {long(top), long(bottom), long(left), long(right)};
+  XEvent event = {};
+  event.xclient.type = ClientMessage;
+  event.xclient.window = window;
+  event.xclient.message_type = XInternAtom(display, "_NET_WM_FULLSCREEN_MONITORS", False);
+  event.xclient.format = 32;
+  for (int i = 0; i < 4; ++i) event.xclient.data.l[i] = edges[i];
+  event.xclient.data.l[4] = 1;  // a normal application
+  XSendEvent(display, DefaultRootWindow(display), False,
+             SubstructureRedirectMask | SubstructureNotifyMask, &event);
+}
+
+// The rectangle a full-screen window covers: every monitor, or the primary.
+DesktopRect fullScreenRect(const std::vector<DesktopRect>& monitors, std::size_t primary,
+                           bool primaryOnly) {
+  return primaryOnly ? monitors[primary] : coveringRect(monitors);
 }
 
 }  // namespace
@@ -209,9 +218,13 @@ bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
     return false;
   }
   const Window root = RootWindow(display_, screen);
-  const Rect rect = options.windowed
-                        ? Rect{0, 0, options.windowWidth, options.windowHeight}
-                        : primaryMonitor(display_);
+  fullScreen_ = !options.windowed;
+  primaryOnly_ = options.primaryOnly;
+  std::size_t primary = 0;
+  const DesktopRect rect =
+      options.windowed ? DesktopRect{0, 0, std::uint32_t(options.windowWidth),
+                                     std::uint32_t(options.windowHeight)}
+                       : fullScreenRect(monitors(primary), primary, primaryOnly_);
   colormap_ = XCreateColormap(display_, root, visual->visual, AllocNone);
   XSetWindowAttributes set = {};
   set.colormap = colormap_;
@@ -224,8 +237,8 @@ bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
   drawable_ = window_;
   watchedWindows[0] = window_;
   ownWindow_ = true;
-  width_ = rect.width;
-  height_ = rect.height;
+  width_ = int(rect.width);
+  height_ = int(rect.height);
 
   XStoreName(display_, window_, "Orbivane");
   XClassHint hint = {const_cast<char*>("orbivane"), const_cast<char*>("Orbivane")};
@@ -245,12 +258,20 @@ bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
     blankCursor_ = XCreatePixmapCursor(display_, pixmap, pixmap, &black, &black, 0, 0);
     XFreePixmap(display_, pixmap);
     XDefineCursor(display_, window_, blankCursor_);
+    // Monitors that come, go or change are followed (coverMonitors).
+    int errors = 0;
+    if (XRRQueryExtension(display_, &randrEventBase_, &errors))
+      XRRSelectInput(display_, root, RRScreenChangeNotifyMask);
+    else
+      randrEventBase_ = -1;
+    XSelectInput(display_, root, StructureNotifyMask);
   }
   const bool made = createContext(visual, error);
   XFree(visual);
   if (!made) return false;
   XMapRaised(display_, window_);
   waitUntilMapped();
+  if (spansMonitors()) askToSpan(display_, window_, monitors(primary));
   if (!options.windowed) XSetInputFocus(display_, window_, RevertToParent, CurrentTime);
   return true;
 }
@@ -308,6 +329,8 @@ WindowEvents X11Window::pollEvents() {
     XNextEvent(display_, &event);
     switch (event.type) {
       case ConfigureNotify:
+        if (fullScreen_ && event.xconfigure.window == DefaultRootWindow(display_))
+          events.monitorsChanged = true;
         if (event.xconfigure.window == window_ &&
             (event.xconfigure.width != width_ || event.xconfigure.height != height_)) {
           width_ = event.xconfigure.width;
@@ -327,7 +350,13 @@ WindowEvents X11Window::pollEvents() {
           events.end = true;
         break;
       default:
-        if (ownWindow_) noteInput(event, events);
+        if (fullScreen_ && randrEventBase_ >= 0 &&
+            event.type == randrEventBase_ + RRScreenChangeNotify) {
+          XRRUpdateConfiguration(&event);
+          events.monitorsChanged = true;
+        } else if (ownWindow_) {
+          noteInput(event, events);
+        }
         break;
     }
   }
@@ -347,6 +376,45 @@ void X11Window::noteInput(const XEvent& event, WindowEvents& events) {
              kMouseExitPixels) {
     events.end = true;
   }
+}
+
+std::vector<DesktopRect> X11Window::monitors(std::size_t& primary) const {
+  const int screen = DefaultScreen(display_);
+  std::vector<DesktopRect> found;
+  primary = 0;
+  int events = 0, errors = 0, count = 0;
+  if (XRRQueryExtension(display_, &events, &errors)) {
+    if (XRRMonitorInfo* list = XRRGetMonitors(display_, RootWindow(display_, screen), True, &count)) {
+      for (int i = 0; i < count; ++i) {
+        if (list[i].width <= 0 || list[i].height <= 0) continue;
+        if (list[i].primary) primary = found.size();
+        found.push_back({list[i].x, list[i].y, std::uint32_t(list[i].width),
+                         std::uint32_t(list[i].height)});
+      }
+      XRRFreeMonitors(list);
+    }
+  }
+  if (found.empty())
+    found.push_back({0, 0, std::uint32_t(DisplayWidth(display_, screen)),
+                     std::uint32_t(DisplayHeight(display_, screen))});
+  return found;
+}
+
+DesktopRect X11Window::placement() const {
+  int x = 0, y = 0;
+  Window child = 0;
+  XTranslateCoordinates(display_, window_, DefaultRootWindow(display_), 0, 0, &x, &y, &child);
+  return {x, y, std::uint32_t(width_), std::uint32_t(height_)};
+}
+
+void X11Window::coverMonitors() {
+  if (!fullScreen_) return;
+  std::size_t primary = 0;
+  const std::vector<DesktopRect> now = monitors(primary);
+  const DesktopRect rect = fullScreenRect(now, primary, primaryOnly_);
+  XMoveResizeWindow(display_, window_, rect.x, rect.y, rect.width, rect.height);
+  if (spansMonitors()) askToSpan(display_, window_, now);
+  XSync(display_, False);
 }
 
 void X11Window::swapBuffers() {

@@ -5,13 +5,16 @@
 #include <GL/glx.h>
 
 #include <string>
+#include <vector>
 
+#include "render/views.h"
 #include "x11/options.h"
 
 // What the events since the last look ask of the run.
 struct WindowEvents {
   bool end = false;      // the window is gone, closed, or input ended the run
   bool resized = false;  // width and height changed
+  bool monitorsChanged = false;  // one came, went, moved or changed its size
 };
 
 class X11Window {
@@ -34,6 +37,18 @@ class X11Window {
   int width() const { return width_; }
   int height() const { return height_; }
 
+  // A full-screen window of the program's own over every monitor (not
+  // --primary-only, not --windowed, not a host's window).
+  bool spansMonitors() const { return fullScreen_ && !primaryOnly_; }
+  // The screen's monitors (RandR), else the whole screen as one; `primary`
+  // is the primary's index.
+  std::vector<DesktopRect> monitors(std::size_t& primary) const;
+  // Where the window is on the screen.
+  DesktopRect placement() const;
+  // Moves a full-screen window of the program's own over the monitors as
+  // they are now: all of them, or the primary alone.
+  void coverMonitors();
+
  private:
   void* procAddress(const char* name) const;
   bool adoptWindow(Window window, std::string* error);
@@ -48,6 +63,9 @@ class X11Window {
   Window child_ = 0;     // drawn into instead of a host's window of too plain a visual
   Window drawable_ = 0;  // the one of the two the context draws into
   bool ownWindow_ = false;
+  bool fullScreen_ = false;
+  bool primaryOnly_ = false;
+  int randrEventBase_ = -1;
   bool mouseExit_ = false;
   GLXContext context_ = nullptr;
   Colormap colormap_ = 0;

@@ -73,20 +73,20 @@ void recentrePointer() { SetCursorPos(saver.home.x, saver.home.y); }
 
 // The main window's views: one on each monitor it spans, else one filling
 // it; the pointer's home at the first one's centre.
-void fitViews() {
+void fitViews(HWND window) {
   RECT client = {};
-  GetClientRect(mainWindow, &client);
+  GetClientRect(window, &client);
   POINT origin = {0, 0};
-  ClientToScreen(mainWindow, &origin);
-  const DesktopRect window = {origin.x, origin.y, std::uint32_t(client.right),
+  ClientToScreen(window, &origin);
+  const DesktopRect placed = {origin.x, origin.y, std::uint32_t(client.right),
                               std::uint32_t(client.bottom)};
   std::vector<ViewRect> rects;
-  if (saver.spanning) rects = viewsInWindow(saver.monitors, saver.primary, window);
-  if (rects.empty()) rects.push_back({0, 0, window.width, window.height});
+  if (saver.spanning) rects = viewsInWindow(saver.monitors, saver.primary, placed);
+  if (rects.empty()) rects.push_back({0, 0, placed.width, placed.height});
   reshapeViews(rects);
   const ViewRect& first = rects.front();
-  saver.home = {LONG(window.x + first.x + std::int32_t(first.width / 2)),
-                LONG(window.y + std::int32_t(window.height) - first.y - std::int32_t(first.height) +
+  saver.home = {LONG(placed.x + first.x + std::int32_t(first.width / 2)),
+                LONG(placed.y + std::int32_t(placed.height) - first.y - std::int32_t(first.height) +
                      std::int32_t(first.height / 2))};
 }
 
@@ -188,7 +188,7 @@ void followDisplays(SaverApp& app) {
   createCovers(app);
   const DesktopRect r = mainWindowRect();
   SetWindowPos(mainWindow, HWND_TOPMOST, r.x, r.y, int(r.width), int(r.height), SWP_NOACTIVATE);
-  fitViews();
+  fitViews(mainWindow);
   recentrePointer();
 }
 
@@ -268,7 +268,7 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       setGammaDevice(saver.deviceContext);
       return 0;
     case WM_SIZE:
-      if (wParam != SIZE_MINIMIZED) fitViews();
+      if (wParam != SIZE_MINIMIZED) fitViews(window);
       return 0;
     case WM_DISPLAYCHANGE:
       if (saver.app) followDisplays(*saver.app);

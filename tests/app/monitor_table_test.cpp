@@ -97,6 +97,46 @@ TEST(MonitorTable, MirrorsTakeNoRowAndNineRowsAtMost) {
   EXPECT_EQ(table.rows[8].desktopRect.left, 800);
 }
 
+// A view a monitor, the primary's first, in the spanning window's pixels
+// counted from its bottom-left corner; a clone of a monitor gets none.
+TEST(MonitorTable, ViewsOverMonitorsLeftOfAndAboveThePrimary) {
+  FakeDevices devices;
+  devices.adapters = {{kDesktop, {-1280, 200, 1280, 1024}, "left"},
+                      {kDesktop | kPrimaryDevice, {0, 0, 1920, 1080}, "primary"},
+                      {0, {0, 0, 800, 600}, ""},
+                      {kDesktop, {0, -900, 1600, 900}, "above"},
+                      {kDesktop, {-1280, 200, 1280, 1024}, "clone of left"}};
+  MonitorTable table;
+  fillMonitorTable(table, devices);
+  std::size_t primary = 9;
+  const std::vector<DesktopRect> monitors = activeMonitors(table, primary);
+  ASSERT_EQ(monitors.size(), 4u);
+  EXPECT_EQ(primary, 1u);
+
+  const DesktopRect window = coveringRect(monitors);
+  EXPECT_EQ(window.x, -1280);
+  EXPECT_EQ(window.y, -900);
+  EXPECT_EQ(window.width, 3200u);
+  EXPECT_EQ(window.height, 2124u);
+
+  const std::vector<ViewRect> views = viewsInWindow(monitors, primary, window);
+  ASSERT_EQ(views.size(), 3u);
+  auto expectView = [](const ViewRect& v, int x, int y, unsigned w, unsigned h) {
+    EXPECT_EQ(v.x, x);
+    EXPECT_EQ(v.y, y);
+    EXPECT_EQ(v.width, w);
+    EXPECT_EQ(v.height, h);
+  };
+  expectView(views[0], 1280, 144, 1920, 1080);
+  expectView(views[1], 0, 0, 1280, 1024);
+  expectView(views[2], 1280, 1224, 1600, 900);
+
+  // A window on the primary alone shows only the primary.
+  const std::vector<ViewRect> alone = viewsInWindow(monitors, primary, monitors[primary]);
+  ASSERT_EQ(alone.size(), 1u);
+  expectView(alone[0], 0, 0, 1920, 1080);
+}
+
 TEST(MonitorTable, NoAdaptersLeaveAnEmptyTable) {
   FakeDevices devices;
   MonitorTable table;

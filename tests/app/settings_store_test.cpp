@@ -59,7 +59,7 @@ TEST(SettingsStore, ReadsInItsOrderAndTakesNumbersAsStored) {
   const std::vector<std::string> order = {"ShowClock", "TimeFormat", "EnableMusic", "UseDesktop",
                                           "DefGamma",  "Width",      "Height",      "Depth",
                                           "Volume",    "Gamma",      "Speed",       "ShowFPS",
-                                          "VSync",     "MouseExit",  "Path"};
+                                          "VSync",     "MouseExit",  "AllMonitors", "Path"};
   EXPECT_EQ(values.reads, order);
   EXPECT_FALSE(block.ShowClock);
   EXPECT_TRUE(block.TimeFormat);
@@ -144,7 +144,7 @@ TEST(SettingsStore, SavesEveryValueButPathInItsOrder) {
   const std::vector<std::string> order = {"ShowClock", "TimeFormat", "EnableMusic", "UseDesktop",
                                           "ShowFlame", "DefGamma",   "Width",       "Height",
                                           "Depth",     "Volume",     "Speed",       "Gamma",
-                                          "VSync",     "MouseExit",  "ShowFPS"};
+                                          "VSync",     "MouseExit",  "ShowFPS",     "AllMonitors"};
   EXPECT_EQ(values.writes, order);
   EXPECT_EQ(values.numbers["ShowFlame"], 0u);
   EXPECT_EQ(values.numbers["Width"], 1280u);

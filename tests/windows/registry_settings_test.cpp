@@ -66,13 +66,13 @@ TEST_F(RegistrySettings, SavingWritesShowFlameAndNeverPath) {
   RegQueryValueExA(handle, "Path", nullptr, nullptr, reinterpret_cast<BYTE*>(path), &size);
   RegCloseKey(handle);
   EXPECT_STREQ(path, "C:\\installed\\here");
-  // Fifteen numbers and the installer's Path.
-  EXPECT_EQ(SettingsKey::valueCount(), 16u);
+  // Sixteen numbers and the installer's Path.
+  EXPECT_EQ(SettingsKey::valueCount(), 17u);
 
   SettingsKey::clear();
   saveSettings();
   EXPECT_FALSE(SettingsKey::has("Path"));
-  EXPECT_EQ(SettingsKey::valueCount(), 15u);
+  EXPECT_EQ(SettingsKey::valueCount(), 16u);
 }
 
 TEST_F(RegistrySettings, AbsentValuesLoadTheDefaultsAndCreateTheKey) {

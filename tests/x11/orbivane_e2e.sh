@@ -2,9 +2,10 @@
 # End-to-end tests of the Linux program on a virtual X display of their own,
 # driven as a host or a person would: a harness window, xdotool, signals,
 # screenshots of one window.
-#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR | DEB]
+#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR | DEB | MAKE_SCENE]
 # The install scenario installs BUILD_DIR into a prefix; deb-install
-# installs the Debian package DEB into this machine and removes it again.
+# installs the Debian package DEB into this machine and removes it again;
+# monitors shows the scene MAKE_SCENE writes on a screen of two monitors.
 set -uo pipefail
 
 scenario=$1
@@ -34,7 +35,9 @@ check() {  # check DESCRIPTION COMMAND...
 # local user, for the daemon that runs as one. Without -noreset the server
 # resets when its last client leaves, and a program started just then finds
 # its connection closed.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -ac -noreset 3>"$work/display" \
+screen=1024x768x24
+[ "$scenario" = monitors ] && screen=3840x1080x24
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -ac -noreset 3>"$work/display" \
   >/dev/null 2>&1 &
 pids+=($!)
 for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -107,7 +110,58 @@ shows_scene() {
   return 1
 }
 
+# set_monitor NAME X: a 1920 x 1080 monitor at X (RandR), replacing one of that name.
+set_monitor() {
+  xrandr --delmonitor "$1" >/dev/null 2>&1
+  xrandr --setmonitor "$1" "1920/508x1080/286+$2+0" "$([ "$1" = L ] && echo screen || echo none)"
+}
+# A monitor at X of the root shot shows the flight: its clock in its corner.
+clock_on_monitor() { [ "$(brightest "480x135+$(($1 + 1440))+945")" -gt 200 ]; }
+# The scene's orange disc on the monitor at X is round (red over blue leaves
+# out the white clock), within 2 %.
+round_on_monitor() {
+  local w h
+  read -r w h <<<"$(convert "$work/shot.png" -crop "1920x1080+$1+0" +repage -channel RB \
+    -separate +channel -compose MinusSrc -composite -threshold 40% -trim -format '%w %h' info:)"
+  echo "disc at $1: $w x $h"
+  awk -v w="$w" -v h="$h" 'BEGIN { d = w - h; if (d < 0) d = -d; exit !(w > 50 && d <= 0.02 * w) }'
+}
+# Waits up to 30 s for both monitors of the root window to show the flight.
+both_monitors_show() {
+  for _ in $(seq 60); do
+    shot root && clock_on_monitor 0 && clock_on_monitor 1920 && return 0
+    sleep 0.5
+  done
+  return 1
+}
+window_width() { xwininfo -id "$1" | awk '/Width:/ { print $2 }'; }
+
 case $scenario in
+  monitors)
+    "$build" "$work" || exit 1
+    set_monitor L 0
+    set_monitor R 1920
+    start --data "$work" --no-music --max-fps 20
+    own=$(own_window)
+    check "full screen, it spans both monitors" [ "$(window_width "$own")" = 3840 ]
+    check "each monitor shows the flight" both_monitors_show
+    check "the disc is round on the left monitor" round_on_monitor 0
+    check "and on the right one" round_on_monitor 1920
+    xrandr --delmonitor R >/dev/null
+    sleep 2
+    check "a monitor gone: it goes on over the one left" \
+      bash -c "kill -0 $program_pid && [ \"\$(xwininfo -id $own | awk '/Width:/ { print \$2 }')\" = 1920 ]"
+    shot root
+    check "still drawing there" clock_on_monitor 0
+    set_monitor R 1920
+    check "the monitor back: both show the flight again" both_monitors_show
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    start --data "$work" --no-music --max-fps 20 --primary-only
+    own=$(own_window)
+    check "--primary-only covers the primary alone" [ "$(window_width "$own")" = 1920 ]
+    check "and shows the flight there" shows_scene "$own"
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    ;;
   window-id)
     new_window 320 240
     start --window-id "$window" --data "$data"

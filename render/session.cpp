@@ -1,6 +1,8 @@
 // session.cpp -- the scene run every host drives: start-up, one frame, end
 #include "render/session.h"
 
+#include <algorithm>
+
 #include "camera/camera_director.h"
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
@@ -20,6 +22,11 @@
 float speedFactor = 1.5f;
 
 namespace {
+
+// Twice the slowest frame a flight is run at (one a second, the lowest frame
+// cap), and half the frame that would carry the camera past a whole key at
+// the highest speed.
+constexpr double kLongestSceneSeconds = 2.0;
 
 // The world to show: the first named "world", else the first world of the
 // file (a worlds file without that name still shows something), else none.
@@ -83,7 +90,10 @@ double takeFrameTime() {
   return seconds;
 }
 
+double sceneSeconds(double frameSeconds) { return std::min(frameSeconds, kLongestSceneSeconds); }
+
 void makeFrame(double frameSeconds) {
+  frameSeconds = sceneSeconds(frameSeconds);
   cameraDirector.advance(double(speedFactor) * frameSeconds);
   updateAll(firstPassList, frameSeconds);
   updateAll(worldObjectList, frameSeconds);

@@ -55,7 +55,7 @@ class SaverHost : public Host {
     return {now.wHour, now.wMinute, now.wSecond};
   }
   // The pointer rule counts movement within one second.
-  void secondPassed() override { movementTotal = 0.0f; }
+  void secondPassed() override { movementTotal = {}; }
 };
 
 SaverHost saver;

@@ -43,6 +43,7 @@ class X11Host : public ConsoleHost {
   }
   bool loadingCancelled() override { return stopRequested != 0; }
   void swapBuffers() override { window_.swapBuffers(); }
+  void secondPassed() override { window_.restartPointerCount(); }
   void setSwapInterval(int interval) override { window_.setSwapInterval(interval); }
 
  private:

@@ -17,9 +17,9 @@
 
 namespace {
 
-// Pointer travel, in pixels from where it was first seen, that ends a run
-// with --mouse-exit.
-constexpr double kMouseExitPixels = 20.0;
+// Net pointer travel in pixels within one second, in any direction, that
+// ends a run with --mouse-exit: the Windows saver's 7 in units of 0.3 pixel.
+constexpr double kMouseExitPixels = 7.0 / 0.3;
 
 // The windows the program draws into or through; an error that names one of
 // them as a bad window or drawable means it is gone, and ends the run.
@@ -335,18 +335,24 @@ WindowEvents X11Window::pollEvents() {
 }
 
 // In its own window the run ends like the Windows saver: a key, a button, or
-// with --mouse-exit the pointer moving away from where it was first seen.
+// with --mouse-exit the pointer moving away from where it was when the
+// second began.
 void X11Window::noteInput(const XEvent& event, WindowEvents& events) {
   if (event.type == KeyPress || event.type == ButtonPress) events.end = true;
   if (event.type != MotionNotify || !mouseExit_) return;
+  lastPointerX_ = event.xmotion.x_root;
+  lastPointerY_ = event.xmotion.y_root;
   if (!pointerSeen_) {
     pointerSeen_ = true;
-    pointerX_ = event.xmotion.x_root;
-    pointerY_ = event.xmotion.y_root;
-  } else if (std::hypot(event.xmotion.x_root - pointerX_, event.xmotion.y_root - pointerY_) >
-             kMouseExitPixels) {
+    restartPointerCount();
+  } else if (std::hypot(lastPointerX_ - pointerX_, lastPointerY_ - pointerY_) > kMouseExitPixels) {
     events.end = true;
   }
+}
+
+void X11Window::restartPointerCount() {
+  pointerX_ = lastPointerX_;
+  pointerY_ = lastPointerY_;
 }
 
 void X11Window::swapBuffers() {

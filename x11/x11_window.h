@@ -30,6 +30,8 @@ class X11Window {
   WindowEvents pollEvents();
   void swapBuffers();
   void setSwapInterval(int interval);
+  // A second has passed: pointer travel for --mouse-exit counts from here.
+  void restartPointerCount();
 
   int width() const { return width_; }
   int height() const { return height_; }
@@ -57,6 +59,8 @@ class X11Window {
   int width_ = 0;
   int height_ = 0;
   bool pointerSeen_ = false;
-  int pointerX_ = 0;
+  int pointerX_ = 0;  // where the pointer was when the second began
   int pointerY_ = 0;
+  int lastPointerX_ = 0;
+  int lastPointerY_ = 0;
 };

@@ -196,8 +196,8 @@ case $scenario in
     check "full screen, it covers the monitor" \
       bash -c "[ $own != none ] && xwininfo -id $own | grep -q 'Width: 1024'"
     shows_scene "$own" >/dev/null
-    xdotool mousemove 500 400 sleep 0.3 mousemove 700 600
-    check "with --mouse-exit the pointer ends it" ends_within 3
+    xdotool mousemove 500 400 sleep 0.3 mousemove 440 360
+    check "with --mouse-exit the pointer moving left and up ends it" ends_within 3
     ;;
   missing-data)
     new_window 320 240

@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <poll.h>
 #include <unistd.h>
 
 #include "x11/stop_request.h"
@@ -332,6 +333,12 @@ WindowEvents X11Window::pollEvents() {
     }
   }
   return events;
+}
+
+void X11Window::waitForEvents(int milliseconds) {
+  if (!display_ || XPending(display_)) return;
+  pollfd connection = {ConnectionNumber(display_), POLLIN, 0};
+  poll(&connection, 1, milliseconds);
 }
 
 // In its own window the run ends like the Windows saver: a key, a button, or

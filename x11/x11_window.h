@@ -28,11 +28,14 @@ class X11Window {
 
   // Handles every waiting event.
   WindowEvents pollEvents();
+  // Sleeps until an event comes, a signal, or `milliseconds` have passed.
+  void waitForEvents(int milliseconds);
   void swapBuffers();
   void setSwapInterval(int interval);
   // A second has passed: pointer travel for --mouse-exit counts from here.
   void restartPointerCount();
 
+  Display* display() const { return display_; }
   int width() const { return width_; }
   int height() const { return height_; }
 

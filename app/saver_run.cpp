@@ -258,7 +258,8 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_SYSCOMMAND:
       // The display may power down; no other system command (another saver,
       // a move, a close) gets through.
-      if ((wParam & 0xFFF0) == SC_MONITORPOWER) return DefWindowProcA(window, message, wParam, lParam);
+      if ((wParam & 0xFFF0) == SC_MONITORPOWER)
+        return DefWindowProcA(window, message, wParam, lParam);
       return 0;
     case WM_POWERBROADCAST:
       if (wParam == PBT_POWERSETTINGCHANGE && lParam) {

@@ -1,4 +1,4 @@
-// display_power.cpp -- whether the X server has powered the monitor down (DPMS), looked at once a second
+// display_power.cpp -- whether the X server has the monitor powered down (DPMS)
 #include "x11/display_power.h"
 
 #include <X11/extensions/dpms.h>

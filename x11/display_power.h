@@ -1,5 +1,5 @@
 #pragma once
-// display_power.h -- whether the X server has powered the monitor down (DPMS), looked at once a second
+// display_power.h -- whether the X server has the monitor powered down (DPMS)
 
 #include <X11/Xlib.h>
 
@@ -11,6 +11,7 @@ class DisplayPower {
 
   // True while DPMS holds the monitor in standby, suspend or off. A server
   // without the extension, or without DPMS for its monitor, is always on.
+  // The server is asked at most once a second; in between, the last answer.
   bool off();
 
  private:

@@ -146,7 +146,8 @@ TEST(SaverRun, NoFramesWhileTheDisplayIsOffAndTheDisplayMayPowerDown) {
                           {"textures\\c.jpg", grey},
                           textMember("texture.txt", "c.jpg\nEND_TEXT\n"),
                           textMember("env.txt", "env space\nend\nENV_END\n"),
-                          textMember("worlds.txt", "world world\nenv space\nsystem\nend\nWORLD_END\n"),
+                          textMember("worlds.txt",
+                                     "world world\nenv space\nsystem\nend\nWORLD_END\n"),
                           {"music.ogg", encodeTone(44100, 2, 44100, 0.3f)}});
   SaverApp app;
   app.instance = GetModuleHandleA(nullptr);

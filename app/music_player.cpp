@@ -30,6 +30,10 @@ void MusicPlayer::start() {
   if (device_) waveOutRestart(device_);
 }
 
+void MusicPlayer::pause() {
+  if (device_) waveOutPause(device_);
+}
+
 void MusicPlayer::setVolume(std::uint32_t percent) { master_ = percent > 100 ? 100 : percent; }
 
 bool MusicPlayer::loadSample(const unsigned char* data, std::size_t size) {

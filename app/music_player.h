@@ -29,6 +29,8 @@ class MusicPlayer {
   bool loadSample(const unsigned char* data, std::size_t size);
   // Plays the sample from the start, looped, at `volume` percent of the master level.
   void playLooped(std::uint32_t volume);
+  // Holds playback where it is; start() goes on from there.
+  void pause();
   void stop();
   void free();
 

@@ -6,7 +6,7 @@
 std::uint8_t keyState[256];
 float pointerOffsetX = 0.0f;
 float pointerOffsetY = 0.0f;
-float movementTotal = 0.0f;
+Movement movementTotal;
 
 void clearInput() { std::memset(keyState, 0, sizeof keyState); }
 
@@ -27,19 +27,21 @@ void notePointer(int x, int y, int centreX, int centreY) {
   pointerOffsetY = float(y - centreY) * 0.3f;
 }
 
-FrameInput takeFrameInput(bool mouseExit, float& movement) {
+FrameInput takeFrameInput(bool mouseExit, Movement& movement) {
   FrameInput input;
   if (keyState[0]) input.stop = true;
   if (pointerOffsetX != 0.0f) {
-    movement += pointerOffsetX;
+    movement.x += pointerOffsetX;
     pointerOffsetX = 0.0f;
     input.recentre = true;
   }
   if (pointerOffsetY != 0.0f) {
-    movement += pointerOffsetY;
+    movement.y += pointerOffsetY;
     pointerOffsetY = 0.0f;
     input.recentre = true;
   }
-  if (mouseExit && movement > 7.0f) input.stop = true;
+  const float exitDistance = 7.0f;
+  if (mouseExit && movement.x * movement.x + movement.y * movement.y > exitDistance * exitDistance)
+    input.stop = true;
   return input;
 }

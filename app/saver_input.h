@@ -8,8 +8,13 @@
 extern std::uint8_t keyState[256];
 extern float pointerOffsetX;  // last pointer position from the client centre, x 0.3
 extern float pointerOffsetY;
-// Net pointer movement since the last second passed (the MouseExit rule).
-extern float movementTotal;
+// Net pointer movement in x and y since the last second passed (the
+// MouseExit rule), in the offsets' units.
+struct Movement {
+  float x = 0.0f;
+  float y = 0.0f;
+};
+extern Movement movementTotal;
 
 void clearInput();
 void noteKeyDown(unsigned virtualKey);
@@ -24,6 +29,6 @@ struct FrameInput {
 };
 
 // What a frame makes of the input: a key or button ends the run; pointer
-// offsets are added to `movement` with their signs and cleared, and with
-// mouseExit a net movement above 7 ends the run.
-FrameInput takeFrameInput(bool mouseExit, float& movement);
+// offsets are added to `movement` and cleared, and with mouseExit a net
+// movement of more than 7 (about 23 pixels) in any direction ends the run.
+FrameInput takeFrameInput(bool mouseExit, Movement& movement);

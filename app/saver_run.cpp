@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <cstring>
+
 #include "app/music_player.h"
 #include "app/saver_app.h"
 #include "app/saver_input.h"
@@ -42,6 +44,7 @@ class SaverHost : public Host {
   std::size_t primary = 0;
   bool spanning = false;
   POINT home = {0, 0};  // where the pointer rests: the first view's centre
+  bool displayOff = false;  // while the display is off, no frames and no music
 
   void showMessage(const char* text, const char* caption) override {
     MessageBoxA(nullptr, text, caption, MB_OK);
@@ -64,7 +67,7 @@ class SaverHost : public Host {
     return {now.wHour, now.wMinute, now.wSecond};
   }
   // The pointer rule counts movement within one second.
-  void secondPassed() override { movementTotal = 0.0f; }
+  void secondPassed() override { movementTotal = {}; }
 };
 
 SaverHost saver;
@@ -216,6 +219,23 @@ void startMusic() {
   saver.musicPlayer.playLooped(settings.Volume);
 }
 
+// The console display's state from a power setting change: 0 off, 1 on, 2 dimmed.
+void noteDisplayState(const POWERBROADCAST_SETTING& change) {
+  if (!IsEqualGUID(change.PowerSetting, GUID_CONSOLE_DISPLAY_STATE) ||
+      change.DataLength < sizeof(DWORD))
+    return;
+  DWORD state;
+  std::memcpy(&state, change.Data, sizeof state);
+  const bool off = state == 0;
+  if (off == saver.displayOff) return;
+  saver.displayOff = off;
+  if (!settings.EnableMusic) return;
+  if (off)
+    saver.musicPlayer.pause();
+  else
+    saver.musicPlayer.start();
+}
+
 void runLoop() {
   bool running = true;
   while (running) {
@@ -232,6 +252,13 @@ void runLoop() {
     const FrameInput input = takeFrameInput(settings.MouseExit, movementTotal);
     if (input.stop) running = false;
     if (input.recentre) recentrePointer();
+    // With the display off the thread sleeps until a message comes (the
+    // display's return among them); the first frame after is given the
+    // scene's longest slice of time, not the whole pause.
+    if (saver.displayOff) {
+      if (running) MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_ALLINPUT);
+      continue;
+    }
     makeFrame(takeFrameTime());
   }
 }
@@ -294,7 +321,17 @@ LRESULT CALLBACK saverWindowProc(HWND window, UINT message, WPARAM wParam, LPARA
       return 0;
     }
     case WM_SYSCOMMAND:
+      // The display may power down; no other system command (another saver,
+      // a move, a close) gets through.
+      if ((wParam & 0xFFF0) == SC_MONITORPOWER)
+        return DefWindowProcA(window, message, wParam, lParam);
       return 0;
+    case WM_POWERBROADCAST:
+      if (wParam == PBT_POWERSETTINGCHANGE && lParam) {
+        noteDisplayState(*reinterpret_cast<const POWERBROADCAST_SETTING*>(lParam));
+        return TRUE;
+      }
+      return DefWindowProcA(window, message, wParam, lParam);
     case WM_LOADING_STEP:
       saver.loadingProgress += saver.loadingProgress < 100 ? 3 : 1;
       drawLoadingStep();
@@ -324,7 +361,11 @@ int runSaver(SaverApp& app) {
   startFlight(nullptr);
   recentrePointer();
 
+  saver.displayOff = false;
+  const HPOWERNOTIFY displayState = RegisterPowerSettingNotification(
+      mainWindow, &GUID_CONSOLE_DISPLAY_STATE, DEVICE_NOTIFY_WINDOW_HANDLE);
   runLoop();
+  if (displayState) UnregisterPowerSettingNotification(displayState);
   shutDown(app);
   return 0;
 }

@@ -90,7 +90,10 @@ void drawView(CameraDirector& camera) {
 
 void renderFrame() {
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  if (!currentWorld) return;
+  if (!currentWorld) {
+    countFpsWindow();  // the seconds still pass for the host's pointer rule
+    return;
+  }
 
   copyList(firstPassList, currentWorld->firstPass);
   copyList(postPassList, currentWorld->postPass);

@@ -23,6 +23,11 @@ float speedFactor = 1.5f;
 
 namespace {
 
+// Twice the slowest frame a flight is run at (one a second, the lowest frame
+// cap), and half the frame that would carry the camera past a whole key at
+// the highest speed.
+constexpr double kLongestSceneSeconds = 2.0;
+
 // The world to show: the first named "world", else the first world of the
 // file (a worlds file without that name still shows something), else none.
 void selectStartWorld() {
@@ -104,7 +109,10 @@ double takeFrameTime() {
   return seconds;
 }
 
+double sceneSeconds(double frameSeconds) { return std::min(frameSeconds, kLongestSceneSeconds); }
+
 void makeFrame(double frameSeconds) {
+  frameSeconds = sceneSeconds(frameSeconds);
   for (std::size_t i = 0; i < views.size(); ++i) {
     useViewStream(i);
     views[i].camera.advance(double(speedFactor) * frameSeconds);

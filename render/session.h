@@ -40,9 +40,14 @@ void startScene(const std::uint32_t* seed);
 // the frame stopwatch.
 double takeFrameTime();
 
-// Advances the camera by the scaled frame time, updates every active object
-// with the real frame time (first pass, world objects, post pass), draws
-// the frame and swaps the buffers.
+// The time a frame hands the scene: its own, but never more than two
+// seconds, so that a pause (sleep, a dark display, a stalled machine) moves
+// the flight on by one ordinary slow frame instead of throwing it away.
+double sceneSeconds(double frameSeconds);
+
+// Advances the camera by the scaled scene time of the frame, updates every
+// active object with the unscaled one (first pass, world objects, post
+// pass), draws the frame and swaps the buffers.
 void makeFrame(double frameSeconds);
 
 // The drawable's new size in pixels, one view filling it.

@@ -26,8 +26,10 @@ struct PulseMusic::Playback {
   std::vector<unsigned char> track;
   std::uint32_t volume = 100;
   std::atomic<bool> stopping{false};
+  std::atomic<bool> paused{false};
   std::mutex mutex;
   std::condition_variable finished;
+  std::condition_variable wake;  // paused or stopping changed
   bool done = false;
 
   void play() {
@@ -41,7 +43,31 @@ struct PulseMusic::Playback {
     finished.notify_all();
   }
 
+  // A stream for each stretch between pauses.
   void playTo(OggLoop& decoder) {
+    std::vector<std::int16_t> pcm(kFramesPerWrite * 2);
+    bool playing = true;
+    while (playing && waitUntilWanted()) {
+      pa_simple* stream = openStream();
+      if (!stream) return;
+      int error = 0;
+      while (playing && !stopping && !paused) {
+        const std::size_t frames = decoder.read(pcm.data(), kFramesPerWrite);
+        playing = frames > 0 && pa_simple_write(stream, pcm.data(), frames * 4, &error) >= 0;
+      }
+      pa_simple_flush(stream, &error);
+      pa_simple_free(stream);
+    }
+  }
+
+  // False once stopping.
+  bool waitUntilWanted() {
+    std::unique_lock<std::mutex> lock(mutex);
+    wake.wait(lock, [this] { return stopping || !paused; });
+    return !stopping;
+  }
+
+  static pa_simple* openStream() {
     const pa_sample_spec spec = {PA_SAMPLE_S16LE, kRate, 2};
     // A short server buffer keeps every write, and so the stop, prompt.
     pa_buffer_attr buffer;
@@ -51,17 +77,8 @@ struct PulseMusic::Playback {
     buffer.minreq = std::uint32_t(-1);
     buffer.fragsize = std::uint32_t(-1);
     int error = 0;
-    pa_simple* stream = pa_simple_new(nullptr, "Orbivane", PA_STREAM_PLAYBACK, nullptr, "Music",
-                                      &spec, nullptr, &buffer, &error);
-    if (!stream) return;
-    std::vector<std::int16_t> pcm(kFramesPerWrite * 2);
-    while (!stopping) {
-      const std::size_t frames = decoder.read(pcm.data(), kFramesPerWrite);
-      if (frames == 0) break;
-      if (pa_simple_write(stream, pcm.data(), frames * 4, &error) < 0) break;
-    }
-    pa_simple_flush(stream, &error);
-    pa_simple_free(stream);
+    return pa_simple_new(nullptr, "Orbivane", PA_STREAM_PLAYBACK, nullptr, "Music", &spec,
+                         nullptr, &buffer, &error);
   }
 };
 
@@ -77,10 +94,21 @@ void PulseMusic::start(const unsigned char* data, std::size_t size, std::uint32_
   playback_ = playback;
 }
 
+void PulseMusic::pause() { setPaused(true); }
+void PulseMusic::resume() { setPaused(false); }
+
+void PulseMusic::setPaused(bool paused) {
+  if (!playback_) return;
+  std::lock_guard<std::mutex> lock(playback_->mutex);
+  playback_->paused = paused;
+  playback_->wake.notify_all();
+}
+
 void PulseMusic::stop() {
   if (!playback_) return;
-  playback_->stopping = true;
   std::unique_lock<std::mutex> lock(playback_->mutex);
+  playback_->stopping = true;
+  playback_->wake.notify_all();
   playback_->finished.wait_for(lock, std::chrono::milliseconds(500),
                                [this] { return playback_->done; });
   lock.unlock();

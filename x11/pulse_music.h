@@ -17,9 +17,14 @@ class PulseMusic {
 
   // Plays a copy of the Ogg Vorbis track in a loop at `volume` percent of full scale.
   void start(const unsigned char* data, std::size_t size, std::uint32_t volume);
+  // The track rests where it is and its stream closes, so the sound device
+  // may sleep; resume() plays on from there.
+  void pause();
+  void resume();
   void stop();
 
  private:
   struct Playback;
+  void setPaused(bool paused);
   std::shared_ptr<Playback> playback_;
 };

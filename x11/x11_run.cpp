@@ -11,6 +11,7 @@
 #include "host/settings.h"
 #include "hostkit/console_host.h"
 #include "render/session.h"
+#include "x11/display_power.h"
 #include "x11/pulse_music.h"
 #include "x11/stop_request.h"
 #include "x11/x11_window.h"
@@ -53,6 +54,7 @@ class X11Host : public ConsoleHost {
   }
   bool loadingCancelled() override { return stopRequested != 0; }
   void swapBuffers() override { window_.swapBuffers(); }
+  void secondPassed() override { window_.restartPointerCount(); }
   void setSwapInterval(int interval) override { window_.setSwapInterval(interval); }
 
  private:
@@ -123,7 +125,22 @@ int runX11(const X11Options& options, const std::string& dataDir) {
   host.reportEmptyScene(dataDir);
 
   FrameCap cap(options.maxFps);
+  DisplayPower power(window.display());
+  bool dark = false;
   while (!stopRequested && !host.followWindow()) {
+    // With the monitor powered down nothing is drawn and the music rests;
+    // the first frame after is given the scene's longest slice of time.
+    if (power.off() != dark) {
+      dark = !dark;
+      if (dark)
+        player.pause();
+      else
+        player.resume();
+    }
+    if (dark) {
+      window.waitForEvents(1000);
+      continue;
+    }
     makeFrame(takeFrameTime());
     cap.wait();
   }

@@ -11,15 +11,16 @@
 #include <cstdlib>
 #include <cstring>
 #include <thread>
+#include <poll.h>
 #include <unistd.h>
 
 #include "x11/stop_request.h"
 
 namespace {
 
-// Pointer travel, in pixels from where it was first seen, that ends a run
-// with --mouse-exit.
-constexpr double kMouseExitPixels = 20.0;
+// Net pointer travel in pixels within one second, in any direction, that
+// ends a run with --mouse-exit: the Windows saver's 7 in units of 0.3 pixel.
+constexpr double kMouseExitPixels = 7.0 / 0.3;
 
 // The windows the program draws into or through; an error that names one of
 // them as a bad window or drawable means it is gone, and ends the run.
@@ -363,17 +364,24 @@ WindowEvents X11Window::pollEvents() {
   return events;
 }
 
+void X11Window::waitForEvents(int milliseconds) {
+  if (!display_ || XPending(display_)) return;
+  pollfd connection = {ConnectionNumber(display_), POLLIN, 0};
+  poll(&connection, 1, milliseconds);
+}
+
 // In its own window the run ends like the Windows saver: a key, a button, or
-// with --mouse-exit the pointer moving away from where it was first seen.
+// with --mouse-exit the pointer moving away from where it was when the
+// second began.
 void X11Window::noteInput(const XEvent& event, WindowEvents& events) {
   if (event.type == KeyPress || event.type == ButtonPress) events.end = true;
   if (event.type != MotionNotify || !mouseExit_) return;
+  lastPointerX_ = event.xmotion.x_root;
+  lastPointerY_ = event.xmotion.y_root;
   if (!pointerSeen_) {
     pointerSeen_ = true;
-    pointerX_ = event.xmotion.x_root;
-    pointerY_ = event.xmotion.y_root;
-  } else if (std::hypot(event.xmotion.x_root - pointerX_, event.xmotion.y_root - pointerY_) >
-             kMouseExitPixels) {
+    restartPointerCount();
+  } else if (std::hypot(lastPointerX_ - pointerX_, lastPointerY_ - pointerY_) > kMouseExitPixels) {
     events.end = true;
   }
 }
@@ -415,6 +423,11 @@ void X11Window::coverMonitors() {
   XMoveResizeWindow(display_, window_, rect.x, rect.y, rect.width, rect.height);
   if (spansMonitors()) askToSpan(display_, window_, now);
   XSync(display_, False);
+}
+
+void X11Window::restartPointerCount() {
+  pointerX_ = lastPointerX_;
+  pointerY_ = lastPointerY_;
 }
 
 void X11Window::swapBuffers() {

@@ -31,9 +31,14 @@ class X11Window {
 
   // Handles every waiting event.
   WindowEvents pollEvents();
+  // Sleeps until an event comes, a signal, or `milliseconds` have passed.
+  void waitForEvents(int milliseconds);
   void swapBuffers();
   void setSwapInterval(int interval);
+  // A second has passed: pointer travel for --mouse-exit counts from here.
+  void restartPointerCount();
 
+  Display* display() const { return display_; }
   int width() const { return width_; }
   int height() const { return height_; }
 
@@ -75,6 +80,8 @@ class X11Window {
   int width_ = 0;
   int height_ = 0;
   bool pointerSeen_ = false;
-  int pointerX_ = 0;
+  int pointerX_ = 0;  // where the pointer was when the second began
   int pointerY_ = 0;
+  int lastPointerX_ = 0;
+  int lastPointerY_ = 0;
 };

@@ -13,7 +13,7 @@ class SaverInputTest : public testing::Test {
 };
 
 TEST_F(SaverInputTest, KeysAndButtonsEndTheRunAndReleasesDoNotUndoIt) {
-  float movement = 0.0f;
+  Movement movement;
   EXPECT_FALSE(takeFrameInput(false, movement).stop);
   noteKeyDown(0x41);
   EXPECT_EQ(keyState[0x41], 1);
@@ -28,35 +28,44 @@ TEST_F(SaverInputTest, KeysAndButtonsEndTheRunAndReleasesDoNotUndoIt) {
 }
 
 TEST_F(SaverInputTest, MovementRightAndDownEndsTheRunOnlyWithMouseExit) {
-  float movement = 0.0f;
+  Movement movement;
   notePointer(540, 424, 512, 384);  // 28 right, 40 down: 8.4 + 12
   FrameInput frame = takeFrameInput(false, movement);
   EXPECT_FALSE(frame.stop);
   EXPECT_TRUE(frame.recentre);
-  EXPECT_FLOAT_EQ(movement, 20.4f);
+  EXPECT_FLOAT_EQ(movement.x, 8.4f);
+  EXPECT_FLOAT_EQ(movement.y, 12.0f);
   EXPECT_EQ(pointerOffsetX, 0.0f);
   EXPECT_EQ(pointerOffsetY, 0.0f);
 
-  movement = 0.0f;
+  movement = {};
   notePointer(540, 424, 512, 384);
   EXPECT_TRUE(takeFrameInput(true, movement).stop);
 }
 
-TEST_F(SaverInputTest, MovementLeftAndUpNeverEndsTheRun) {
-  float movement = 0.0f;
+// Net movement counts, whichever way: back and forth adds up to nothing.
+TEST_F(SaverInputTest, MovementInAnyDirectionEndsTheRun) {
+  Movement left, up;
+  notePointer(488, 384, 512, 384);  // 24 pixels: 7.2
+  EXPECT_TRUE(takeFrameInput(true, left).stop);
+  notePointer(512, 360, 512, 384);
+  EXPECT_TRUE(takeFrameInput(true, up).stop);
+
+  Movement movement;
   for (int frame = 0; frame < 10; ++frame) {
-    notePointer(472, 344, 512, 384);
-    EXPECT_FALSE(takeFrameInput(true, movement).stop);
+    notePointer(frame % 2 ? 497 : 527, 384, 512, 384);  // 15 right, 15 left
+    EXPECT_FALSE(takeFrameInput(true, movement).stop) << frame;
   }
-  EXPECT_LT(movement, 0.0f);
+  notePointer(500, 400, 512, 384);  // 12 left and 16 down: 20 pixels, 6 < 7
+  EXPECT_FALSE(takeFrameInput(true, movement).stop);
 }
 
 TEST_F(SaverInputTest, SmallMovementsAddUpAndOffsetsReplaceEachOther) {
-  float movement = 0.0f;
+  Movement movement;
   notePointer(600, 384, 512, 384);
   notePointer(520, 384, 512, 384);  // only the last position counts
   EXPECT_FALSE(takeFrameInput(true, movement).stop);
-  EXPECT_FLOAT_EQ(movement, 2.4f);
+  EXPECT_FLOAT_EQ(movement.x, 2.4f);
   notePointer(520, 384, 512, 384);
   notePointer(520, 384, 512, 384);
   takeFrameInput(true, movement);

@@ -20,7 +20,7 @@ TEST(RenderOptions, SceneRunOptions) {
   ASSERT_TRUE(parse({"--data", "scene", "--width", "640", "--height", "480", "--seed", "9",
                      "--dt", "0.04", "--frames", "12", "--speed", "0", "--show-fps",
                      "--show-clock", "--12h", "--shot", "a.png", "--shots", "out", "--every",
-                     "3", "--bench"},
+                     "3", "--bench", "--pause", "7:3600"},
                     options));
   EXPECT_FALSE(options.cameraOnly);
   EXPECT_EQ(options.dataDir, "scene");
@@ -36,6 +36,8 @@ TEST(RenderOptions, SceneRunOptions) {
   EXPECT_EQ(options.shot, "a.png");
   EXPECT_EQ(options.shotsDir, "out");
   EXPECT_EQ(options.every, 3);
+  EXPECT_DOUBLE_EQ(options.frameSeconds(7, 0.5), 3600);
+  EXPECT_DOUBLE_EQ(options.frameSeconds(8, 0.5), 0.04);
 }
 
 TEST(FrameStats, NearestRankPercentiles) {

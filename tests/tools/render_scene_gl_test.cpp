@@ -6,6 +6,7 @@
 #include "host/host.h"
 #include "render/frame.h"
 #include "render/session.h"
+#include "render/views.h"
 #include "scene/world.h"
 #include "tests/data/data_fixtures.h"
 #include "tests/render/render_state.h"
@@ -62,6 +63,22 @@ TEST_F(RenderSceneGl, ShowsTheWorldNamedWorld) {
   EXPECT_GT(p.r, 200);
   EXPECT_LT(p.g, 40);
   EXPECT_EQ(framesThisSecond, 3u);
+}
+
+// A frame of a minute or an hour (a sleep, a stalled machine) and ordinary
+// frames after it: the camera stays among the scene's keys, looking at it.
+TEST_F(RenderSceneGl, ALongFrameLeavesTheFlightInTheScene) {
+  const std::string worlds = "world world\nenv space\nobjects red.txt\nsystem\nend\nWORLD_END\n";
+  for (const double pause : {60.0, 3600.0}) {
+    ArchiveFixture archive(sceneMembers(worlds));
+    startTestScene(3);
+    for (int i = 0; i < 20; ++i) {
+      makeFrame(i == 10 ? pause : 0.05);
+      EXPECT_LT(length(views[0].camera.eye), 100000.0f) << pause << " s, frame " << i;
+    }
+    EXPECT_GT(readPixel(kGlTestWidth / 2, kGlTestHeight / 2).r, 200) << pause << " s";
+    endScene();
+  }
 }
 
 TEST_F(RenderSceneGl, WithoutAWorldNamedWorldTheFirstIsShown) {

@@ -2,10 +2,11 @@
 # End-to-end tests of the Linux program on a virtual X display of their own,
 # driven as a host or a person would: a harness window, xdotool, signals,
 # screenshots of one window.
-#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR | DEB | MAKE_SCENE]
+#   orbivane_e2e.sh SCENARIO ORBIVANE WINDOW_HARNESS DATA_DIR [BUILD_DIR | DEB | MAKE_SCENE | FAKE_DPMS]
 # The install scenario installs BUILD_DIR into a prefix; deb-install
 # installs the Debian package DEB into this machine and removes it again;
-# monitors shows the scene MAKE_SCENE writes on a screen of two monitors.
+# monitors shows the scene MAKE_SCENE writes on a screen of two monitors;
+# display-off preloads the library FAKE_DPMS into the program.
 set -uo pipefail
 
 scenario=$1
@@ -14,6 +15,7 @@ harness=$(realpath "$3")
 data=$(realpath "$4")
 build=${5:-}
 deb=${5:-}
+fake_dpms=${5:-}
 source_dir=$(cd "$(dirname "$0")/../.." && pwd)
 
 work=$(mktemp -d)
@@ -135,6 +137,28 @@ both_monitors_show() {
   return 1
 }
 window_width() { xwininfo -id "$1" | awk '/Width:/ { print $2 }'; }
+# A sound server of the test's own that plays into a null sink.
+sound_server() {
+  mkdir -p "$work/pulse"
+  export HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse PULSE_SERVER=unix:$work/pulse/socket
+  pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
+    -L "module-null-sink sink_name=orbivane_test" \
+    -L "module-native-protocol-unix socket=$work/pulse/socket auth-anonymous=1" \
+    >"$work/pulse.log" 2>&1 &
+  pids+=($!)
+  for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
+}
+streams() { pactl list sink-inputs 2>/dev/null | grep -c 'application.name = "Orbivane"'; }
+
+# The program's processor time, user and system, over the next SECONDS, in
+# hundredths of a second.
+cpu_over() {
+  local before after
+  before=$(awk '{ print $14 + $15 }' "/proc/$program_pid/stat")
+  sleep "$1"
+  after=$(awk '{ print $14 + $15 }' "/proc/$program_pid/stat")
+  echo $((after - before))
+}
 
 case $scenario in
   monitors)
@@ -250,8 +274,39 @@ case $scenario in
     check "full screen, it covers the monitor" \
       bash -c "[ $own != none ] && xwininfo -id $own | grep -q 'Width: 1024'"
     shows_scene "$own" >/dev/null
-    xdotool mousemove 500 400 sleep 0.3 mousemove 700 600
-    check "with --mouse-exit the pointer ends it" ends_within 3
+    xdotool mousemove 500 400 sleep 0.3 mousemove 440 360
+    check "with --mouse-exit the pointer moving left and up ends it" ends_within 3
+    ;;
+  display-off)
+    # Xvfb has no DPMS: its monitor counts as on.
+    start --windowed 320x240 --data "$data" --no-music
+    check "on a server without DPMS it shows the scene" shows_scene "$(own_window)"
+    cpu=$(cpu_over 3)
+    echo "processor time over 3 s, drawing: $((cpu * 10)) ms"
+    check "and goes on drawing" [ "$cpu" -gt 30 ]
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    # The monitor's power level as the test sets it, through the DPMS calls.
+    sound_server
+    echo on >"$work/dpms"
+    export ORBIVANE_TEST_DPMS=$work/dpms
+    LD_PRELOAD=$fake_dpms start --windowed 320x240 --data "$data"
+    own=$(own_window)
+    check "with the monitor on it shows the scene" shows_scene "$own"
+    check "with its music" [ "$(streams)" -eq 1 ]
+    echo off >"$work/dpms"
+    sleep 2
+    cpu=$(cpu_over 3)
+    echo "processor time over 3 s, monitor off: $((cpu * 10)) ms"
+    check "with the monitor off it draws nothing" [ "$cpu" -le 3 ]
+    check "and the music's stream is closed" [ "$(streams)" -eq 0 ]
+    echo on >"$work/dpms"
+    sleep 2
+    check "on again, it draws" [ "$(cpu_over 2)" -gt 20 ]
+    check "and plays" [ "$(streams)" -eq 1 ]
+    echo off >"$work/dpms"
+    sleep 2
+    xdotool key --window "$own" space
+    check "a key while the monitor is off ends it" ends_within 2
     ;;
   missing-data)
     new_window 320 240
@@ -268,16 +323,7 @@ case $scenario in
     check "SIGTERM ends it within 1 s" stops_on_term_within 1
     ;;
   music)
-    # A sound server of the test's own that plays into a null sink.
-    mkdir -p "$work/pulse"
-    export HOME=$work/pulse XDG_RUNTIME_DIR=$work/pulse PULSE_SERVER=unix:$work/pulse/socket
-    pulseaudio -n --daemonize=no --exit-idle-time=-1 --disallow-exit \
-      -L "module-null-sink sink_name=orbivane_test" \
-      -L "module-native-protocol-unix socket=$work/pulse/socket auth-anonymous=1" \
-      >"$work/pulse.log" 2>&1 &
-    pids+=($!)
-    for _ in $(seq 50); do pactl info >/dev/null 2>&1 && break; sleep 0.1; done
-    streams() { pactl list sink-inputs 2>/dev/null | grep -c 'application.name = "Orbivane"'; }
+    sound_server
     start --windowed 320x240 --data "$data" --volume 80
     check "its own window shows the scene" shows_scene "$(own_window)"
     check "the music plays as a stream of its own" [ "$(streams)" -eq 1 ]

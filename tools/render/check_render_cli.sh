@@ -13,7 +13,7 @@ failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
 for args in "--bogus" "--width" "--width 0" "--height x" "--frames -1" "--speed 101" \
-    "--every 0" "--dt -1" "--seed" "--data" "--shot" "--shots"; do
+    "--every 0" "--dt -1" "--seed" "--data" "--shot" "--shots" "--pause 5" "--pause 5:-1"; do
   # shellcheck disable=SC2086
   "$render" $args > "$work/out" 2> "$work/err"
   status=$?

@@ -28,6 +28,18 @@ bool parseSeconds(const char* text, double& out) {
   return true;
 }
 
+// FRAME:SECONDS
+bool parsePause(const char* text, RenderOptions& options) {
+  const char* colon = text ? std::strchr(text, ':') : nullptr;
+  if (!colon) return false;
+  const std::string frame(text, colon);
+  unsigned long number = 0;
+  if (!parseUnsigned(frame.c_str(), 100000000ul, number)) return false;
+  if (!parseSeconds(colon + 1, options.pauseSeconds)) return false;
+  options.pauseFrame = int(number);
+  return true;
+}
+
 bool* switchOption(RenderOptions& options, const char* arg) {
   if (std::strcmp(arg, "--camera") == 0) return &options.cameraOnly;
   if (std::strcmp(arg, "--show-fps") == 0) return &options.fps;
@@ -40,17 +52,25 @@ bool* switchOption(RenderOptions& options, const char* arg) {
 
 }  // namespace
 
+double RenderOptions::frameSeconds(int i, double measured) const {
+  if (i == pauseFrame) return pauseSeconds;
+  return dtGiven ? dt : measured;
+}
+
 const char* renderUsage() {
   return "usage: orbivane-render [--data DIR] [--width W] [--height H] [--seed S] [--dt D]\n"
          "                      [--frames N] [--speed P] [--show-fps] [--show-clock] [--12h]\n"
          "                      [--shot FILE.png] [--shots DIR [--every K]] [--bench]\n"
-         "                      [--whole-quads]\n"
+         "                      [--whole-quads] [--pause I:SECONDS]\n"
          "       orbivane-render --camera [--seed S] [--dt SECONDS] [--frames N] [--speed P]\n"
+         "                      [--pause I:SECONDS]\n"
          "  --data DIR   folder of the scene's data.sdd (default: the current folder)\n"
          "  --width W, --height H   picture size (default 1024 x 768)\n"
          "  --seed S     seed of the random generator (default: from the clock)\n"
          "  --dt D       frame time in seconds (default: real time; 1/60 with --camera)\n"
          "  --frames N   number of frames (default 300)\n"
+         "  --pause I:SECONDS   frame I (from 0) comes SECONDS after the one before,\n"
+         "               as after a sleep or a stalled machine\n"
          "  --speed P    the camera speed setting, 0-100 (default 50)\n"
          "  --show-fps, --show-clock, --12h   the overlays, the 12-hour clock\n"
          "  --shot FILE  write the last frame as a PNG\n"
@@ -82,6 +102,8 @@ bool parseRenderOptions(int argc, char** argv, RenderOptions& options, std::stri
     } else if (std::strcmp(arg, "--dt") == 0) {
       if (!parseSeconds(value, options.dt)) return fail("--dt needs a time in seconds");
       options.dtGiven = true;
+    } else if (std::strcmp(arg, "--pause") == 0) {
+      if (!parsePause(value, options)) return fail("--pause needs FRAME:SECONDS");
     } else if (std::strcmp(arg, "--frames") == 0) {
       if (!parseUnsigned(value, 100000000ul, number)) return fail("--frames needs a count");
       options.frames = int(number);

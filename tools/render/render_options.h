@@ -18,6 +18,11 @@ struct RenderOptions : SceneOptions {
   bool dtGiven = false;
   double dt = 0.0;             // fixed frame time in seconds
   int frames = 300;
+  int pauseFrame = -1;         // --pause: this frame's time is pauseSeconds
+  double pauseSeconds = 0.0;
+
+  // The time frame i is given: the pause's, the fixed one, else `measured`.
+  double frameSeconds(int i, double measured) const;
 
   // The scene run.
   std::string dataDir = ".";   // holds data.sdd

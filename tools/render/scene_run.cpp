@@ -83,7 +83,7 @@ int runScene(const RenderOptions& options, std::FILE* out, std::FILE* err) {
   for (int i = 0; i < options.frames && written; ++i) {
     const double measuredSeconds = takeFrameTime();
     const Clock::time_point frameStart = Clock::now();
-    makeFrame(options.dtGiven ? options.dt : measuredSeconds);
+    makeFrame(options.frameSeconds(i, measuredSeconds));
     glFinish();
     frameMs.push_back(millisecondsSince(frameStart));
     if (!options.shotsDir.empty() && i % options.every == 0)

@@ -38,13 +38,14 @@ bool namesWatchedWindow(const XErrorEvent& error) {
   return false;
 }
 
-// Any other error is reported once per kind, and the run goes on (a refused
-// focus, say, is harmless).
+// The window drawn into is gone: the run ends here and now, before the GL
+// driver goes on with a drawable it could not ask about (a software driver
+// then takes an unset size and writes out of bounds). Nothing is left to
+// release that the end of the process does not release. Any other error is
+// reported once per kind, and the run goes on (a refused focus, say, is
+// harmless).
 int onXError(Display* display, XErrorEvent* error) {
-  if (namesWatchedWindow(*error)) {
-    stopRequested = 1;
-    return 0;
-  }
+  if (namesWatchedWindow(*error)) _exit(0);
   static int reported[32];
   static int reportedCount = 0;
   const int kind = error->error_code << 16 | error->request_code << 8 | error->minor_code;
@@ -157,7 +158,6 @@ bool X11Window::open(const X11Options& options, std::string* error) {
 // cannot draw into it. When that visual lacks a depth buffer or double
 // buffering, the picture goes to a child window of a visual that has both.
 bool X11Window::adoptWindow(Window window, std::string* error) {
-  watchedWindows[0] = window;
   XWindowAttributes attributes;
   if (!XGetWindowAttributes(display_, window, &attributes)) {
     char text[64];
@@ -165,6 +165,7 @@ bool X11Window::adoptWindow(Window window, std::string* error) {
     *error = text;
     return false;
   }
+  watchedWindows[0] = window;
   XVisualInfo wanted = {};
   wanted.visualid = XVisualIDFromVisual(attributes.visual);
   wanted.screen = XScreenNumberOfScreen(attributes.screen);

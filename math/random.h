@@ -9,5 +9,7 @@
 constexpr int kRandomMax = 32767;
 
 void seedRandom(std::uint32_t seed);
+// The generator's state: seedRandom(randomState()) goes on where it was.
+std::uint32_t randomState();
 int randomInt();  // 0 .. kRandomMax
 float rand01();   // randomInt() / kRandomMax, so both 0 and 1 can occur

@@ -4,6 +4,7 @@
 #include "camera/camera_director.h"
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
+#include "data/texture_upload.h"
 #include "gl/gl.h"
 #include "gl/gl_state.h"
 #include "gl/texture_coverage.h"
@@ -106,4 +107,17 @@ void endScene() {
   worldObjectList.clear();
   postPassList.clear();
   currentWorld = nullptr;
+  deleteUploadedTextures();
+  deleteMeshLists();
+  deleteGlyphFont();
+}
+
+void reloadScene() {
+  const std::uint32_t flightRandom = randomState();
+  endScene();
+  loadLoadingImages();
+  loadScene();
+  selectStartWorld();
+  seedRandom(flightRandom);
+  frameStopwatch.start();
 }

@@ -3,7 +3,9 @@
 
 #include "data/data_file.h"
 #include "data/line_rules.h"
+#include "data/load_report.h"
 #include "data/mesh_lists.h"
+#include "data/value_check.h"
 #include "host/host.h"
 #include "scene/parsers.h"
 
@@ -22,20 +24,39 @@ ObjectLineType classifyObjectLine(const char* line) {
 namespace {
 
 void loadGeometry(const char* line) {
+  checkValues(objectFileReader, line, "geometry %s", 1);
   char meshName[kLineCapacity];
-  if (secondWord(line, meshName)) loadMeshList(geometryList, meshName, false);
+  if (!secondWord(line, meshName)) return;
+  NamingLine naming(objectFileReader);
+  loadMeshList(geometryList, meshName, false);
+}
+
+// What a line between blocks tells the host: a type line with more on it,
+// or a line of no type.
+void checkLineBetweenBlocks(const char* line, ObjectLineType type) {
+  static const char* const kTypeKeywords[] = {"", "sphere", "billboard", "flare", "flame", "mesh", "ps"};
+  if (type >= kSphereLine && type <= kParticleSystemLine)
+    checkValues(objectFileReader, line, kTypeKeywords[type], 0);
+  else if (type == kIgnoredLine && !isBlankOrComment(line))
+    reportAtLine(ProblemLevel::kWarning, objectFileReader,
+                 "unknown line, ignored: between blocks only sphere, billboard, flare, mesh, flame, "
+                 "ps, geometry and ENDWORLD are read");
 }
 
 }  // namespace
 
 void loadObjectFile(ObjectList& list, const char* fileName) {
   resetSphereParseState();
-  objectFileReader.open(fileName);
+  if (!objectFileReader.open(fileName))
+    reportMember(ProblemLevel::kError, fileName, "%s: none of its objects are shown",
+                 whyNotOpened(fileName));
   char line[kLineCapacity];
   objectFileReader.readLine(line);
   for (;;) {
     const ObjectLineType type = classifyObjectLine(line);
+    if (type == kEndOfObjectsLine) reportLinesAfterEnd(objectFileReader, "ENDWORLD");
     if (type == kEndOfObjectsLine || host().loadingCancelled()) break;
+    checkLineBetweenBlocks(line, type);
     switch (type) {
       case kSphereLine: parseSphere(list); break;
       case kBillboardLine: parseBillboard(list); break;
@@ -48,7 +69,12 @@ void loadObjectFile(ObjectList& list, const char* fileName) {
     }
     if (type != kIgnoredLine) host().loadingStep();
     // A file without its terminator ends with its data.
-    if (objectFileReader.pastEnd()) break;
+    if (objectFileReader.pastEnd()) {
+      if (objectFileReader.size > 0)
+        reportProblem(ProblemLevel::kWarning, objectFileReader.name, objectFileReader.line,
+                      "the file has no ENDWORLD line");
+      break;
+    }
     objectFileReader.readLine(line);
   }
   objectFileReader.close();

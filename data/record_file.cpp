@@ -1,0 +1,52 @@
+// record_file.cpp -- what the record files' loader tells the host about lines around the records
+#include "data/record_file.h"
+
+#include <cstring>
+
+void RecordFileCheck::outsideBlock(const char* line) const {
+  if (isBlankOrComment(line)) return;
+  reportAtLine(ProblemLevel::kWarning, file_,
+               "unknown line, ignored: between blocks only '%s NAME' and %s are read", keyword_,
+               terminator_);
+}
+
+void RecordFileCheck::blockStart(const char* line, std::size_t capacity) {
+  blockLine_ = file_.line;
+  char name[kLineCapacity];
+  if (!secondWord(line, name)) {
+    reportAtLine(ProblemLevel::kWarning, file_, "the %s has no name", keyword_);
+    return;
+  }
+  if (std::strlen(name) >= capacity)
+    reportAtLine(ProblemLevel::kWarning, file_, "the name is longer than %u characters: it is cut",
+                 unsigned(capacity - 1));
+  name[capacity - 1] = '\0';
+  const auto [first, added] = names_.emplace(name, file_.line);
+  if (!added)
+    reportAtLine(ProblemLevel::kWarning, file_,
+                 "the name %s is used already at line %u: that %s is the one found", name,
+                 first->second, keyword_);
+}
+
+void RecordFileCheck::unknownInBlock(const char* line) const {
+  if (isBlankOrComment(line) || hasKeyword(line, "end")) return;
+  if (hasKeyword(line, keyword_))
+    reportAtLine(ProblemLevel::kError, file_,
+                 "a new %s inside the block of line %u: that block has no 'end', and this line is "
+                 "ignored",
+                 keyword_, blockLine_);
+  else
+    reportAtLine(ProblemLevel::kWarning, file_, "unknown keyword, ignored");
+}
+
+void RecordFileCheck::blockEnd(const char* lastLine) const {
+  if (hasKeyword(lastLine, "end")) return;
+  reportProblem(ProblemLevel::kError, file_.name, blockLine_,
+                "the block has no 'end' line: it runs to the end of the file");
+}
+
+void RecordFileCheck::fileEnd(bool terminated) const {
+  if (!terminated && file_.size > 0)
+    reportProblem(ProblemLevel::kWarning, file_.name, file_.line, "the file has no %s line",
+                  terminator_);
+}

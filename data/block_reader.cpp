@@ -64,6 +64,13 @@ bool BlockReader::has(const char* keyword) const {
 void BlockReader::reportIfUnknown() const {
   if (taken_ || isBlankOrComment(line_) || hasKeyword(line_, "end") || hasKeyword(line_, "begin"))
     return;
+  if (hasKeyword(line_, "ENDWORLD")) {
+    reportAtLine(ProblemLevel::kError, file_,
+                 "ENDWORLD inside the %s block of line %u: that block has no 'end', and the file "
+                 "does not end here",
+                 kind_, beginLine_);
+    return;
+  }
   char keyword[kLineCapacity] = {};
   std::sscanf(line_, "%127s", keyword);
   reportAtLine(ProblemLevel::kWarning, file_, "unknown keyword '%s' in a %s block, ignored", keyword,

@@ -1,6 +1,7 @@
 // record_file.cpp -- what the record files' loader tells the host about lines around the records
 #include "data/record_file.h"
 
+#include <cstdio>
 #include <cstring>
 
 void RecordFileCheck::outsideBlock(const char* line) const {
@@ -30,23 +31,30 @@ void RecordFileCheck::blockStart(const char* line, std::size_t capacity) {
 
 void RecordFileCheck::unknownInBlock(const char* line) const {
   if (isBlankOrComment(line) || hasKeyword(line, "end")) return;
-  if (hasKeyword(line, keyword_))
+  if (hasKeyword(line, keyword_) || hasKeyword(line, terminator_)) {
+    char word[kLineCapacity] = {};
+    std::sscanf(line, "%127s", word);
     reportAtLine(ProblemLevel::kError, file_,
-                 "a new %s inside the block of line %u: that block has no 'end', and this line is "
-                 "ignored",
-                 keyword_, blockLine_);
-  else
-    reportAtLine(ProblemLevel::kWarning, file_, "unknown keyword, ignored");
+                 "%s inside the %s block of line %u: that block has no 'end', so this line is read "
+                 "as one of its lines",
+                 word, keyword_, blockLine_);
+    return;
+  }
+  char keyword[kLineCapacity] = {};
+  std::sscanf(line, "%127s", keyword);
+  reportAtLine(ProblemLevel::kWarning, file_, "unknown keyword '%s' in a %s block, ignored", keyword,
+               keyword_);
 }
 
-void RecordFileCheck::blockEnd(const char* lastLine) const {
-  if (hasKeyword(lastLine, "end")) return;
-  reportProblem(ProblemLevel::kError, file_.name, blockLine_,
-                "the block has no 'end' line: it runs to the end of the file");
+void RecordFileCheck::blockEnd(const char* lastLine) {
+  ranOut_ = !hasKeyword(lastLine, "end");
+  if (ranOut_)
+    reportProblem(ProblemLevel::kError, file_.name, blockLine_,
+                  "the %s block has no 'end' line: it runs to the end of the file", keyword_);
 }
 
 void RecordFileCheck::fileEnd(bool terminated) const {
-  if (!terminated && file_.size > 0)
+  if (!terminated && !ranOut_ && file_.size > 0)
     reportProblem(ProblemLevel::kWarning, file_.name, file_.line, "the file has no %s line",
                   terminator_);
 }

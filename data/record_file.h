@@ -24,7 +24,7 @@ class RecordFileCheck {
   // A line inside the block that no keyword of the record took.
   void unknownInBlock(const char* line) const;
   // After the block: whether its "end" line came.
-  void blockEnd(const char* lastLine) const;
+  void blockEnd(const char* lastLine);
   // After the file: whether its terminator came.
   void fileEnd(bool terminated) const;
 
@@ -33,6 +33,7 @@ class RecordFileCheck {
   const char* keyword_;
   const char* terminator_;
   unsigned blockLine_ = 0;
+  bool ranOut_ = false;  // the last block ran to the end of the file
   std::map<std::string, unsigned> names_;
 };
 

@@ -69,7 +69,8 @@ int checkValues(const DataFile& file, const char* line, const char* format, int 
     while (std::isdigit(static_cast<unsigned char>(f[1]))) ++f;
     const char conversion = *++f;
     p = skipBlanks(p);
-    if (*p == '\0') {
+    // The line ends, or its vector closes, where a value belongs.
+    if (*p == '\0' || (inVector && *p == ')')) {
       complete = false;
       valueMissing = true;
       break;
@@ -90,8 +91,7 @@ int checkValues(const DataFile& file, const char* line, const char* format, int 
     ++found;
   }
   if (found < required || (valueMissing && inVector)) {
-    reportAtLine(ProblemLevel::kError, file, "%s: the line reads '%s'",
-                 found < required ? "values are missing" : "the V(...) is not complete",
+    reportAtLine(ProblemLevel::kError, file, "values are missing: the line reads '%s'",
                  readable(format).c_str());
   } else if (complete && *skipBlanks(p) != '\0') {
     reportAtLine(ProblemLevel::kWarning, file, "'%s' is left over and ignored: the line reads '%s'",

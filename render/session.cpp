@@ -22,6 +22,9 @@ float speedFactor = 1.5f;
 
 namespace {
 
+// While a scene loads again, the last frame stays on screen.
+bool reloading = false;
+
 // The world to show: the first named "world", else the first world of the
 // file (a worlds file without that name still shows something), else none.
 void selectStartWorld() {
@@ -56,6 +59,7 @@ void loadScene() {
 }
 
 void drawLoadingStep() {
+  if (reloading) return;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   drawLoadingScreen();
   glFinish();
@@ -114,9 +118,11 @@ void endScene() {
 
 void reloadScene() {
   const std::uint32_t flightRandom = randomState();
+  reloading = true;
   endScene();
   loadLoadingImages();
   loadScene();
+  reloading = false;
   selectStartWorld();
   seedRandom(flightRandom);
   frameStopwatch.start();

@@ -54,5 +54,6 @@ void endScene();
 // Loads the scene again from the data as it is now (an author's edit)
 // while the flight goes on: ends the scene, loads the loading images and
 // the scene again and chooses the world to show, keeping the camera's
-// flight, the random sequence and the frame time as they were.
+// flight, the random sequence and the frame time as they were. Loading
+// steps draw nothing meanwhile: the last frame stays on screen.
 void reloadScene();

@@ -68,9 +68,11 @@ void loadObjectFile(ObjectList& list, const char* fileName) {
       default: break;
     }
     if (type != kIgnoredLine) host().loadingStep();
-    // A file without its terminator ends with its data.
+    // A file without its terminator ends with its data (a block that ran to
+    // the end has said so already).
     if (objectFileReader.pastEnd()) {
-      if (objectFileReader.size > 0)
+      const bool blockRanOut = type != kIgnoredLine && type != kGeometryLine;
+      if (objectFileReader.size > 0 && !blockRanOut)
         reportProblem(ProblemLevel::kWarning, objectFileReader.name, objectFileReader.line,
                       "the file has no ENDWORLD line");
       break;

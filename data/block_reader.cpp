@@ -25,10 +25,22 @@ bool BlockReader::findBegin() {
 }
 
 bool BlockReader::next() {
-  if (hasKeyword(line_, "end")) return false;
+  if (hasKeyword(line_, "end")) {
+    if (terminatorLine_ != 0)
+      reportProblem(ProblemLevel::kWarning, file_.name, terminatorLine_,
+                    "ENDWORLD inside the %s block of line %u is read as one of its lines", kind_,
+                    beginLine_);
+    return false;
+  }
   if (exhausted_) {
-    reportProblem(ProblemLevel::kError, file_.name, beginLine_,
-                  "the %s block has no 'end' line: it runs to the end of the file", kind_);
+    if (terminatorLine_ != 0)
+      reportProblem(ProblemLevel::kError, file_.name, beginLine_,
+                    "the %s block has no 'end' line: it runs to the end of the file, over the "
+                    "ENDWORLD of line %u",
+                    kind_, terminatorLine_);
+    else
+      reportProblem(ProblemLevel::kError, file_.name, beginLine_,
+                    "the %s block has no 'end' line: it runs to the end of the file", kind_);
     return false;
   }
   exhausted_ = !file_.readLine(line_) || exhausted_;
@@ -61,14 +73,12 @@ bool BlockReader::has(const char* keyword) const {
   return found;
 }
 
-void BlockReader::reportIfUnknown() const {
+void BlockReader::reportIfUnknown() {
   if (taken_ || isBlankOrComment(line_) || hasKeyword(line_, "end") || hasKeyword(line_, "begin"))
     return;
+  // Told with the block's end, or its lack.
   if (hasKeyword(line_, "ENDWORLD")) {
-    reportAtLine(ProblemLevel::kError, file_,
-                 "ENDWORLD inside the %s block of line %u: that block has no 'end', and the file "
-                 "does not end here",
-                 kind_, beginLine_);
+    terminatorLine_ = file_.line;
     return;
   }
   char keyword[kLineCapacity] = {};

@@ -41,7 +41,7 @@ class BlockReader {
   bool has(const char* keyword) const;
   // Warns when no keyword took the current line (nor is it blank, a
   // comment or the "end" line).
-  void reportIfUnknown() const;
+  void reportIfUnknown();
 
   const DataFile& file() const { return file_; }
   unsigned beginLine() const { return beginLine_; }
@@ -53,4 +53,5 @@ class BlockReader {
   bool exhausted_ = false;
   mutable bool taken_ = false;
   unsigned beginLine_ = 0;
+  unsigned terminatorLine_ = 0;  // an ENDWORLD line inside the block
 };

@@ -29,9 +29,14 @@ void RecordFileCheck::blockStart(const char* line, std::size_t capacity) {
                  first->second, keyword_);
 }
 
-void RecordFileCheck::unknownInBlock(const char* line) const {
+void RecordFileCheck::unknownInBlock(const char* line) {
   if (isBlankOrComment(line) || hasKeyword(line, "end")) return;
-  if (hasKeyword(line, keyword_) || hasKeyword(line, terminator_)) {
+  // Told with the block's end, or its lack.
+  if (hasKeyword(line, terminator_)) {
+    terminatorLine_ = file_.line;
+    return;
+  }
+  if (hasKeyword(line, keyword_)) {
     char word[kLineCapacity] = {};
     std::sscanf(line, "%127s", word);
     reportAtLine(ProblemLevel::kError, file_,
@@ -48,9 +53,19 @@ void RecordFileCheck::unknownInBlock(const char* line) const {
 
 void RecordFileCheck::blockEnd(const char* lastLine) {
   ranOut_ = !hasKeyword(lastLine, "end");
-  if (ranOut_)
+  if (ranOut_ && terminatorLine_ != 0)
+    reportProblem(ProblemLevel::kError, file_.name, blockLine_,
+                  "the %s block has no 'end' line: it runs to the end of the file, over the %s of "
+                  "line %u",
+                  keyword_, terminator_, terminatorLine_);
+  else if (ranOut_)
     reportProblem(ProblemLevel::kError, file_.name, blockLine_,
                   "the %s block has no 'end' line: it runs to the end of the file", keyword_);
+  else if (terminatorLine_ != 0)
+    reportProblem(ProblemLevel::kWarning, file_.name, terminatorLine_,
+                  "%s inside the %s block of line %u is read as one of its lines", terminator_,
+                  keyword_, blockLine_);
+  terminatorLine_ = 0;
 }
 
 void RecordFileCheck::fileEnd(bool terminated) const {

@@ -22,7 +22,7 @@ class RecordFileCheck {
   // A block's first line: its name, which a field of `capacity` bytes holds.
   void blockStart(const char* line, std::size_t capacity);
   // A line inside the block that no keyword of the record took.
-  void unknownInBlock(const char* line) const;
+  void unknownInBlock(const char* line);
   // After the block: whether its "end" line came.
   void blockEnd(const char* lastLine);
   // After the file: whether its terminator came.
@@ -33,7 +33,8 @@ class RecordFileCheck {
   const char* keyword_;
   const char* terminator_;
   unsigned blockLine_ = 0;
-  bool ranOut_ = false;  // the last block ran to the end of the file
+  bool ranOut_ = false;          // the last block ran to the end of the file
+  unsigned terminatorLine_ = 0;  // a terminator line inside the current block
   std::map<std::string, unsigned> names_;
 };
 

@@ -1,6 +1,8 @@
 // object_file.cpp -- reads an object file: each type line handed to its kind's parser
 #include "scene/object_file.h"
 
+#include <cstdio>
+
 #include "data/data_file.h"
 #include "data/line_rules.h"
 #include "data/load_report.h"
@@ -32,15 +34,26 @@ void loadGeometry(const char* line) {
 }
 
 // What a line between blocks tells the host: a type line with more on it,
-// or a line of no type.
-void checkLineBetweenBlocks(const char* line, ObjectLineType type) {
+// or a line of no type. After such a line, the lines up to the next type
+// line or "end" are its block, told with it.
+void checkLineBetweenBlocks(const char* line, ObjectLineType type, bool& inUnknownBlock) {
   static const char* const kTypeKeywords[] = {"", "sphere", "billboard", "flare", "flame", "mesh", "ps"};
   if (type >= kSphereLine && type <= kParticleSystemLine)
     checkValues(objectFileReader, line, kTypeKeywords[type], 0);
-  else if (type == kIgnoredLine && !isBlankOrComment(line))
+  if (type != kIgnoredLine) {
+    inUnknownBlock = false;
+  } else if (inUnknownBlock) {
+    if (hasKeyword(line, "end")) inUnknownBlock = false;
+  } else if (!isBlankOrComment(line)) {
+    char word[kLineCapacity] = {};
+    std::sscanf(line, "%127s", word);
     reportAtLine(ProblemLevel::kWarning, objectFileReader,
-                 "unknown line, ignored: between blocks only sphere, billboard, flare, mesh, flame, "
-                 "ps, geometry and ENDWORLD are read");
+                 "'%s' is no kind of object: the line and the block after it, if any, are ignored "
+                 "(between blocks only sphere, billboard, flare, mesh, flame, ps, geometry and "
+                 "ENDWORLD are read)",
+                 word);
+    inUnknownBlock = true;
+  }
 }
 
 }  // namespace
@@ -51,12 +64,13 @@ void loadObjectFile(ObjectList& list, const char* fileName) {
     reportMember(ProblemLevel::kError, fileName, "%s: none of its objects are shown",
                  whyNotOpened(fileName));
   char line[kLineCapacity];
+  bool inUnknownBlock = false;
   objectFileReader.readLine(line);
   for (;;) {
     const ObjectLineType type = classifyObjectLine(line);
     if (type == kEndOfObjectsLine) reportLinesAfterEnd(objectFileReader, "ENDWORLD");
     if (type == kEndOfObjectsLine || host().loadingCancelled()) break;
-    checkLineBetweenBlocks(line, type);
+    checkLineBetweenBlocks(line, type, inUnknownBlock);
     switch (type) {
       case kSphereLine: parseSphere(list); break;
       case kBillboardLine: parseBillboard(list); break;

@@ -2,16 +2,14 @@
 #include "hostkit/problem_list.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "data/archive.h"
 
 void ProblemList::add(ProblemLevel level, const char* file, unsigned line, const char* message) {
-  const Problem problem{level, memberDisplayPath(file), line, message};
-  for (const Problem& known : problems_)
-    if (known.level == problem.level && known.file == problem.file && known.line == problem.line &&
-        known.message == problem.message)
-      return;
-  problems_.push_back(problem);
+  Problem problem{level, memberDisplayPath(file), line, message};
+  if (!seen_.emplace(int(level), problem.file, line, problem.message).second) return;
+  problems_.push_back(std::move(problem));
 }
 
 int ProblemList::errors() const {

@@ -2,7 +2,9 @@
 // problem_list.h -- the problems the loaders report, collected and printed as FILE:LINE: level: message
 
 #include <cstdio>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "host/host.h"
@@ -14,7 +16,10 @@ class ProblemList {
   // `file` is the member's name; it is kept as the path an author finds it
   // at (data/archive.h), so add while the data that was loaded is set.
   void add(ProblemLevel level, const char* file, unsigned line, const char* message);
-  void clear() { problems_.clear(); }
+  void clear() {
+    problems_.clear();
+    seen_.clear();
+  }
 
   int errors() const;
   int warnings() const;
@@ -35,4 +40,5 @@ class ProblemList {
     std::string message;
   };
   std::vector<Problem> problems_;
+  std::set<std::tuple<int, std::string, unsigned, std::string>> seen_;  // to keep each once
 };

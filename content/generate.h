@@ -9,3 +9,7 @@
 // Returns the member names written; empty with a message in `error` when a
 // file cannot be written.
 std::vector<std::string> generateContent(const std::string& dir, std::string& error);
+
+// The same for the small example scene: its pictures, the two sphere
+// meshes and a short loop of music.
+std::vector<std::string> generateExample(const std::string& dir, std::string& error);

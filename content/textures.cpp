@@ -309,3 +309,16 @@ std::vector<Picture> makePictures() {
   add("textures\\sign.jpg", loadingSign(256, true));
   return pictures;
 }
+
+std::vector<Picture> makeExamplePictures() {
+  std::vector<Picture> pictures;
+  auto add = [&](const char* member, Image image) { pictures.push_back({member, std::move(image)}); };
+  add("textures\\sky.jpg", starSky(1024, 512));
+  add("textures\\sun.jpg", paintSphere(128, 64, sun));
+  add("textures\\planet.jpg", paintSphere(256, 128, ocean));
+  add("textures\\glow.tga", paintSprite(64, flareProfile, rgb(1, 0.95f, 0.85f)));
+  add("textures\\c.jpg", makeGlyphs(128));
+  add("textures\\load.jpg", loadingSign(128, false));
+  add("textures\\sign.jpg", loadingSign(128, true));
+  return pictures;
+}

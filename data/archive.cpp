@@ -13,6 +13,7 @@
 #include <system_error>
 
 #include "data/crc32.h"
+#include "data/loose_files.h"
 
 namespace {
 
@@ -20,6 +21,28 @@ std::string archivePath = "data.sdd";
 bool archiveInMemory = false;
 const unsigned char* archiveBytes = nullptr;
 std::size_t archiveSize = 0;
+bool looseOnly = false;
+std::string looseFolder;
+
+bool nonEmptyFile(const std::string& path) {
+  std::error_code ec;
+  return std::filesystem::is_regular_file(path, ec) && std::filesystem::file_size(path, ec) > 0 && !ec;
+}
+
+// The folder whose loose files are the data now, or empty when the data is
+// an archive: the one set, or the archive's own folder while the archive
+// is absent or empty.
+bool readsLooseFiles(std::string& folder) {
+  if (archiveInMemory) return false;
+  if (looseOnly) {
+    folder = looseFolder;
+    return true;
+  }
+  if (nonEmptyFile(archivePath)) return false;
+  folder = std::filesystem::path(archivePath).parent_path().string();
+  if (folder.empty()) folder = ".";
+  return true;
+}
 
 // Members larger than this are not data of ours.
 constexpr std::int64_t kMaxMemberSize = std::int64_t(1) << 30;
@@ -181,10 +204,18 @@ bool readWhole(archive* reader, std::int64_t expected, unsigned char*& data, std
 void setDataArchivePath(const char* path) {
   archivePath = path;
   archiveInMemory = false;
+  looseOnly = false;
+}
+
+void setDataFolder(const char* folder) {
+  looseFolder = folder;
+  looseOnly = true;
+  archiveInMemory = false;
 }
 
 void setDataArchiveMemory(const unsigned char* bytes, std::size_t size) {
   archiveInMemory = true;
+  looseOnly = false;
   archiveBytes = bytes;
   archiveSize = bytes ? size : 0;
 }
@@ -194,6 +225,11 @@ const char* dataArchivePath() { return archivePath.c_str(); }
 bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size) {
   data = nullptr;
   size = 0;
+  std::string folder;
+  if (readsLooseFiles(folder)) {
+    const std::filesystem::path file = findLooseFile(folder, member);
+    return !file.empty() && readLooseFile(file, data, size);
+  }
   ArchiveBytes bytes;
   if (!blocksWithinArchive(bytes)) return false;
   archive* reader = archive_read_new();
@@ -227,12 +263,48 @@ bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size
   return found;
 }
 
+bool memberExists(const char* member) {
+  std::string folder;
+  if (readsLooseFiles(folder)) return !findLooseFile(folder, member).empty();
+  ArchiveBytes bytes;
+  if (!blocksWithinArchive(bytes)) return false;
+  archive* reader = archive_read_new();
+  if (!reader) return false;
+  archive_read_support_format_rar(reader);
+  bool found = false;
+  const int opened = archiveInMemory
+                         ? archive_read_open_memory(reader, archiveBytes, archiveSize)
+                         : archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024);
+  if (opened == ARCHIVE_OK) {
+    archive_entry* entry = nullptr;
+    while (!found && archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+      const char* entryName = archive_entry_pathname(entry);
+      found = entryName && sameMemberName(entryName, member);
+    }
+  }
+  archive_read_free(reader);
+  return found;
+}
+
+std::string memberDisplayPath(const char* member) {
+  std::string folder;
+  const bool loose = readsLooseFiles(folder);
+  if (loose) {
+    const std::filesystem::path file = findLooseFile(folder, member);
+    if (!file.empty()) return file.generic_u8string();
+  }
+  std::string name = member;
+  std::replace(name.begin(), name.end(), '\\', '/');
+  return loose && folder != "." ? folder + "/" + name : name;
+}
+
+bool folderHoldsScene(const std::string& folder) {
+  return nonEmptyFile(folder + "/data.sdd") || !findLooseFile(folder, "worlds.txt").empty();
+}
+
 std::string missingArchiveReason(const std::string& folder) {
   std::error_code ec;
   if (!std::filesystem::is_directory(folder, ec)) return "no data folder " + folder;
-  const std::string archive = folder + "/data.sdd";
-  if (!std::filesystem::is_regular_file(archive, ec) ||
-      std::filesystem::file_size(archive, ec) == 0)
-    return "no data archive " + archive;
-  return "";
+  if (folderHoldsScene(folder)) return "";
+  return "no data archive " + folder + "/data.sdd (absent or empty) and no worlds.txt in " + folder;
 }

@@ -1,10 +1,12 @@
 // data_file.cpp -- one archive member in memory, read as bytes or lines
 #include "data/data_file.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "data/archive.h"
+#include "host/host.h"
 
 DataFile objectFileReader;
 
@@ -33,6 +35,7 @@ void DataFile::close() {
   data = nullptr;
   size = 0;
   position = 0;
+  line = 0;
 }
 
 void DataFile::read(void* dest, std::uint32_t count) {
@@ -59,7 +62,9 @@ void DataFile::seek(std::int32_t offset, int origin) {
 
 bool DataFile::readLine(char* buffer, std::size_t capacity) {
   std::size_t length = 0;
+  bool cut = false;
   if (capacity > 0) buffer[0] = '\0';
+  if (position < size) ++line;
   char c = '\0';
   read(&c, 1);
   while (c == ' ' && !pastEnd()) {
@@ -67,10 +72,21 @@ bool DataFile::readLine(char* buffer, std::size_t capacity) {
     read(&c, 1);
   }
   while (c != '\n' && !pastEnd()) {
-    if (c != '\r' && length + 1 < capacity) buffer[length++] = c;
+    if (c != '\r') {
+      if (length + 1 < capacity)
+        buffer[length++] = c;
+      else
+        cut = true;
+    }
     c = '\0';
     read(&c, 1);
   }
   if (capacity > 0) buffer[length] = '\0';
+  if (cut) {
+    char message[80];
+    std::snprintf(message, sizeof message, "the line is longer than %u characters: the rest is cut",
+                  unsigned(capacity - 1));
+    host().dataProblem(ProblemLevel::kWarning, name, line, message);
+  }
   return !pastEnd();
 }

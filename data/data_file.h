@@ -13,6 +13,7 @@ class DataFile {
   unsigned char* data = nullptr;
   std::uint32_t size = 0;
   std::uint32_t position = 0;
+  std::uint32_t line = 0;  // text lines read so far: the number of the last one
 
   DataFile() = default;
   DataFile(const DataFile&) = delete;
@@ -30,8 +31,8 @@ class DataFile {
   void seek(std::int32_t offset, int origin);
 
   // Reads the next text line: leading spaces dropped, carriage returns
-  // removed, the line feed consumed; cut to fit the buffer. Returns
-  // !pastEnd() afterwards.
+  // removed, the line feed consumed; cut to fit the buffer (with a warning
+  // to the host). Returns !pastEnd() afterwards.
   bool readLine(char* buffer, std::size_t capacity);
   template <std::size_t N>
   bool readLine(char (&buffer)[N]) {

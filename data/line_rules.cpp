@@ -13,6 +13,11 @@ bool hasKeyword(const char* line, const char* keyword) {
   return std::strncmp(line, keyword, std::strlen(keyword)) == 0;
 }
 
+bool isBlankOrComment(const char* line) {
+  while (isBlank(*line)) ++line;
+  return *line == '\0' || *line == '#';
+}
+
 bool secondWord(const char* line, char* out, std::size_t capacity) {
   const char* p = line;
   while (isBlank(*p)) ++p;

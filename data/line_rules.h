@@ -8,6 +8,10 @@
 // matches "endless" and a keyword may begin with a tab).
 bool hasKeyword(const char* line, const char* keyword);
 
+// A line that says nothing to any loader: empty, blanks only, or a comment
+// that begins with "#" (no keyword does).
+bool isBlankOrComment(const char* line);
+
 // The line's second word (the first after the keyword, "%s" style), cut to
 // fit `capacity` bytes with its terminator. False, leaving `out` unchanged,
 // when there is no second word.

@@ -1,6 +1,8 @@
 // mesh_lists.cpp -- the display lists built from mesh data files, and the sphere mesh kept in memory
 #include "data/mesh_lists.h"
 
+#include <vector>
+
 #include "gl/gl.h"
 
 DisplayListHolder envList;
@@ -12,6 +14,14 @@ std::uint32_t scatterList = 0;
 MeshArrays retainedSphereMesh;
 
 namespace {
+
+std::vector<GLuint> builtLists;
+
+GLuint newList() {
+  const GLuint list = glGenLists(1);
+  if (list != 0) builtLists.push_back(list);
+  return list;
+}
 
 // What colour, if any, precedes each corner.
 enum class CornerColour { kNone, kAtmosphere, kScatter };
@@ -47,7 +57,7 @@ void compileList(GLuint list, const MeshArrays& mesh, CornerColour colour) {
 }  // namespace
 
 void loadMeshList(DisplayListHolder& holder, const char* fileName, bool noise) {
-  const GLuint list = glGenLists(1);
+  const GLuint list = newList();
   if (list == 0) return;
   MeshArrays mesh;
   readMeshMember(fileName, mesh, noise);
@@ -56,9 +66,9 @@ void loadMeshList(DisplayListHolder& holder, const char* fileName, bool noise) {
 }
 
 void buildAtmosphereLists(const char* fileName) {
-  const GLuint atmosphere = glGenLists(1);
+  const GLuint atmosphere = newList();
   if (atmosphere == 0) return;
-  const GLuint scatter = glGenLists(1);
+  const GLuint scatter = newList();
   MeshArrays mesh;
   readMeshMember(fileName, mesh, false);
   compileList(atmosphere, mesh, CornerColour::kAtmosphere);
@@ -70,3 +80,12 @@ void buildAtmosphereLists(const char* fileName) {
 }
 
 void loadRetainedMesh(const char* fileName) { readMeshMember(fileName, retainedSphereMesh, false); }
+
+void deleteMeshLists() {
+  for (GLuint list : builtLists) glDeleteLists(list, 1);
+  builtLists.clear();
+  for (DisplayListHolder* holder : {&envList, &sphereList, &noisedSphereList, &geometryList})
+    holder->displayList = 0;
+  atmosphereList = 0;
+  scatterList = 0;
+}

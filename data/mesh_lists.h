@@ -23,3 +23,7 @@ extern MeshArrays retainedSphereMesh;
 void loadMeshList(DisplayListHolder& holder, const char* fileName, bool noise);
 void buildAtmosphereLists(const char* fileName);
 void loadRetainedMesh(const char* fileName);
+
+// Deletes every display list built here since the last call (the current
+// context's) and sets the holders and list names to 0.
+void deleteMeshLists();

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "data/data_file.h"
+#include "data/load_report.h"
 #include "math/random.h"
 #include "math/vec3.h"
 
@@ -58,12 +59,12 @@ void jitter(float& x, float& y, float& z) {
 
 }  // namespace
 
-void readMesh(DataFile& file, MeshArrays& mesh, bool noise) {
+MeshFault readMesh(DataFile& file, MeshArrays& mesh, bool noise) {
   mesh = MeshArrays();
   const std::uint32_t nv = readU32(file), nf = readU32(file), nt = readU32(file);
   const std::uint64_t length = 12 + 12 * std::uint64_t(nv) + 60 * std::uint64_t(nf) +
                                8 * std::uint64_t(nt);
-  if (length > file.size) return;
+  if (length > file.size) return MeshFault::kShort;
 
   mesh.x.resize(nv);
   mesh.y.resize(nv);
@@ -87,12 +88,24 @@ void readMesh(DataFile& file, MeshArrays& mesh, bool noise) {
   mesh.faceCount = nf;
 
   if (!allBelow(mesh.a, nv) || !allBelow(mesh.b, nv) || !allBelow(mesh.c, nv) ||
-      !allBelow(mesh.ta, nt) || !allBelow(mesh.tb, nt) || !allBelow(mesh.tc, nt))
+      !allBelow(mesh.ta, nt) || !allBelow(mesh.tb, nt) || !allBelow(mesh.tc, nt)) {
     mesh = MeshArrays();
+    return MeshFault::kIndexBeyond;
+  }
+  return MeshFault::kNone;
 }
 
 void readMeshMember(const char* fileName, MeshArrays& mesh, bool noise) {
   DataFile file;
-  file.open(fileName);
-  readMesh(file, mesh, noise);
+  const bool opened = file.open(fileName) != 0;
+  const MeshFault fault = readMesh(file, mesh, noise);
+  if (!opened)
+    reportMember(ProblemLevel::kError, fileName, "%s: nothing is drawn with it", whyNotOpened(fileName));
+  else if (fault == MeshFault::kShort)
+    reportMember(ProblemLevel::kError, fileName,
+                 "is not a mesh file: it is shorter than its counts promise; nothing is drawn with it");
+  else if (fault == MeshFault::kIndexBeyond)
+    reportMember(ProblemLevel::kError, fileName,
+                 "is not a mesh file: a face names a vertex or texture coordinate beyond the counts; "
+                 "nothing is drawn with it");
 }

@@ -5,6 +5,8 @@
 
 #include "data/owning_list.h"
 
+class DataFile;
+
 // One texture of the catalogue: the OpenGL texture made from an image
 // member, and that member's path ("textures\" + file name).
 class TextureEntry {
@@ -36,3 +38,8 @@ void loadTexture(TextureEntry& entry, const char* fileName);
 inline TextureEntry* findTexture(const TextureCatalogue& catalogue, const char* path) {
   return catalogue.find(path);
 }
+
+// The same in the global catalogue for a path that `namer`'s last line
+// names; when there is none, an error to the host at that line, with a
+// listed path it may have meant (other letters, or no "textures\").
+TextureEntry* findNamedTexture(const char* path, const DataFile& namer);

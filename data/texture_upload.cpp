@@ -7,6 +7,8 @@
 
 namespace {
 
+std::vector<GLuint> madeTextures;
+
 // GLU's own choice of a power-of-two size: the two highest bits decide
 // whether to round up or down.
 int nearestPowerOfTwo(int value) {
@@ -73,5 +75,11 @@ std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GL
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
   glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
   recordTextureCoverage(texture);
+  madeTextures.push_back(texture);
   return texture;
+}
+
+void deleteUploadedTextures() {
+  if (!madeTextures.empty()) glDeleteTextures(GLsizei(madeTextures.size()), madeTextures.data());
+  madeTextures.clear();
 }

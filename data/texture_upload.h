@@ -21,3 +21,7 @@ std::uint32_t maxTextureSide();
 // the mipmaps cannot be built.
 std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GLenum format,
                                      const unsigned char* pixels);
+
+// Deletes every texture made by uploadMipmappedTexture since the last call
+// (the current context's).
+void deleteUploadedTextures();

@@ -3,6 +3,10 @@
 
 #include <cstdint>
 
+// How much a problem in the scene's data matters: a warning for what is
+// ignored or doubtful, an error for what cannot be shown as written.
+enum class ProblemLevel { kWarning, kError };
+
 struct LocalTime {
   int hours;    // 0-23
   int minutes;  // 0-59
@@ -18,6 +22,11 @@ class Host {
 
   // A message for the person watching (an image that cannot be shown).
   virtual void showMessage(const char* /*text*/, const char* /*caption*/) {}
+  // Something the loaders skipped or took as it was in the scene's data, at
+  // `line` of the member `file` (0: the member as a whole). The program
+  // itself ignores these; the scene checker lists them.
+  virtual void dataProblem(ProblemLevel /*level*/, const char* /*file*/, unsigned /*line*/,
+                           const char* /*message*/) {}
   // One texture or object has loaded.
   virtual void loadingStep() {}
   // True: load nothing more (the host is ending the run).

@@ -10,6 +10,8 @@ void useRandomStream(RandomStream* stream) { active = stream ? stream : &sceneSt
 
 void seedRandom(std::uint32_t seed) { active->state = seed; }
 
+std::uint32_t randomState() { return active->state; }
+
 int randomInt() {
   active->state = active->state * 214013u + 2531011u;
   return static_cast<int>((active->state >> 16) & 0x7FFFu);

@@ -18,5 +18,7 @@ struct RandomStream {
 void useRandomStream(RandomStream* stream);  // null: the scene's own
 
 void seedRandom(std::uint32_t seed);
+// The generator's state: seedRandom(randomState()) goes on where it was.
+std::uint32_t randomState();
 int randomInt();  // 0 .. kRandomMax
 float rand01();   // randomInt() / kRandomMax, so both 0 and 1 can occur

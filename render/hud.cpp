@@ -3,6 +3,7 @@
 
 #include <cstdio>
 
+#include "data/load_report.h"
 #include "data/texture_catalogue.h"
 #include "gl/gl.h"
 #include "gl/gl_state.h"
@@ -62,6 +63,9 @@ void appendTwoDigits(std::string& text, int value, const char* separator) {
 void buildGlyphFont() {
   const TextureEntry* entry = findTexture(textureCatalogue, "textures\\c.jpg");
   glyphTexture = entry ? entry->glTexture : 0;
+  if (!entry)
+    reportProblem(ProblemLevel::kWarning, "texture.txt", 0,
+                  "c.jpg is not listed: the clock and the frame counter show blank boxes");
   glyphLists = glGenLists(kGlyphCount);
   glBindTexture(GL_TEXTURE_2D, glyphTexture);
   if (!glyphLists) return;
@@ -70,6 +74,12 @@ void buildGlyphFont() {
     compileGlyph(n);
     glEndList();
   }
+}
+
+void deleteGlyphFont() {
+  if (glyphLists) glDeleteLists(glyphLists, kGlyphCount);
+  glyphLists = 0;
+  glyphTexture = 0;
 }
 
 void drawGlyphText(int x, int y, const char* text) {

@@ -13,6 +13,8 @@ extern std::uint32_t glyphTexture;
 extern std::uint32_t glyphLists;  // first of 13 consecutive display lists
 
 void buildGlyphFont();
+// Deletes the font's display lists (its texture is the catalogue's).
+void deleteGlyphFont();
 void drawGlyphText(int x, int y, const char* text);
 void drawFps(std::uint32_t count);
 void drawClock();

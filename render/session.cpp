@@ -5,6 +5,7 @@
 
 #include "data/mesh_lists.h"
 #include "data/texture_catalogue.h"
+#include "data/texture_upload.h"
 #include "gl/gl.h"
 #include "gl/gl_state.h"
 #include "gl/texture_coverage.h"
@@ -27,6 +28,8 @@ namespace {
 // cap), and half the frame that would carry the camera past a whole key at
 // the highest speed.
 constexpr double kLongestSceneSeconds = 2.0;
+// While a scene loads again, the last frame stays on screen.
+bool reloading = false;
 
 // The world to show: the first named "world", else the first world of the
 // file (a worlds file without that name still shows something), else none.
@@ -76,6 +79,7 @@ void loadScene() {
 }
 
 void drawLoadingStep() {
+  if (reloading) return;
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   for (std::size_t i = 0; i < views.size(); ++i) {
     setView(views[i].rect, std::uint32_t(i));
@@ -149,4 +153,21 @@ void endScene() {
   postPassList.clear();
   currentWorld = nullptr;
   flight.started = false;
+  deleteUploadedTextures();
+  deleteMeshLists();
+  deleteGlyphFont();
+}
+
+void reloadScene() {
+  const std::uint32_t flightRandom = randomState();
+  const Flight kept = flight;
+  reloading = true;
+  endScene();
+  loadLoadingImages();
+  loadScene();
+  reloading = false;
+  flight = kept;
+  selectStartWorld();
+  seedRandom(flightRandom);
+  frameStopwatch.start();
 }

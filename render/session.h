@@ -18,6 +18,7 @@
 //                         the world to show and the first camera keys
 //   makeFrame(takeFrameTime())   once a frame: update, draw, swap
 //   endScene()            frees what the scene owns
+// reloadScene() loads the scene again, as the data is now, while a flight runs.
 // A host puts its own steps between these (showing windows, starting music);
 // startScene is the three start-up calls for a host that has none.
 
@@ -59,5 +60,13 @@ void reshapeScene(std::uint32_t width, std::uint32_t height);
 void reshapeViews(const std::vector<ViewRect>& rects);
 
 // Deletes the worlds, environments, their objects, the texture entries and
-// their coverage grids, and empties every list that held them.
+// their coverage grids, and empties every list that held them; deletes the
+// textures and display lists loading made (the GL context is still current).
 void endScene();
+
+// Loads the scene again from the data as it is now (an author's edit)
+// while the flight goes on: ends the scene, loads the loading images and
+// the scene again and chooses the world to show, keeping the camera's
+// flight, the random sequence and the frame time as they were. Loading
+// steps draw nothing meanwhile: the last frame stays on screen.
+void reloadScene();

@@ -13,50 +13,70 @@
 #include "math/random.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
+#include "scene/parse_checks.h"
 #include "scene/parsers.h"
 
 Billboard::Billboard() : angularSpeed((1.0f - 2.0f * rand01()) * 60.0f) {}
 
-void parseBillboard(ObjectList& list) { parseBlock<Billboard>(list); }
+void parseBillboard(ObjectList& list) { parseBlock<Billboard>(list, "billboard"); }
 
 void Billboard::parseLine(const BlockReader& block, const ObjectList& list) {
   const char* line = block.line();
-  if (hasKeyword(line, "size")) std::sscanf(line, "size %f", &size);
-  if (hasKeyword(line, "rotation")) {
+  if (block.has("size") && scanValues(line, 1, "size %f", &size) == 1)
+    checkRange("size", size, kAboveZero);
+  if (block.has("rotation")) {
     float v[2] = {};
-    const int n = std::sscanf(line, "rotation %f %f", &v[0], &v[1]);
+    const int n = scanValues(line, 1, "rotation %f %f", &v[0], &v[1]);
     if (n >= 1) angle = v[0];
     if (n >= 2) angularSpeed = v[1] * 60.0f;
   }
-  if (hasKeyword(line, "tiling")) std::sscanf(line, "tiling %f", &tiling);
-  if (hasKeyword(line, "parent")) {
+  if (block.has("tiling") && scanValues(line, 1, "tiling %f", &tiling) == 1)
+    checkNotZero("tiling", tiling);
+  if (block.has("parent")) {
     char parentName[sizeof name];
-    if (secondWord(line, parentName)) anchor = findByName(list, parentName);
-    readVector(line, "parent %*s V(%f %f %f)", offset);
+    if (secondWord(line, parentName)) anchor = findParent(list, parentName);
+    readVector(line, "parent %*s V(%f %f %f)", offset, 1);
   }
-  if (hasKeyword(line, "FOV")) std::sscanf(line, "FOV %f", &fov);
-  if (hasKeyword(line, "alpha")) std::sscanf(line, "alpha %f", &alpha);
-  if (hasKeyword(line, "orient off")) fixedOrientation = true;
-  if (hasKeyword(line, "blend")) alphaBlend = true;
-  if (hasKeyword(line, "depth")) noDepthTest = true;
-  if (hasKeyword(line, "sys")) alignToParent = true;
-  if (hasKeyword(line, "env")) {
+  if (block.has("FOV") && scanValues(line, 1, "FOV %f", &fov) == 1) checkRange("FOV", fov, kAboveZero);
+  if (block.has("alpha") && scanValues(line, 1, "alpha %f", &alpha) == 1)
+    checkRange("alpha", alpha, kZeroToOne);
+  if (block.has("orient off")) {
+    checkLine(line, 0, "orient off");
+    fixedOrientation = true;
+  }
+  if (block.has("blend")) {
+    checkLine(line, 0, "blend");
+    alphaBlend = true;
+  }
+  if (block.has("depth")) {
+    checkLine(line, 0, "depth");
+    noDepthTest = true;
+  }
+  if (block.has("sys")) {
+    checkLine(line, 0, "sys");
+    alignToParent = true;
+  }
+  if (block.has("env")) {
     isEnv = true;
-    readVector(line, "env V(%f %f %f)", offset);
+    readVector(line, "env V(%f %f %f)", offset, 0);
   }
-  if (hasKeyword(line, "oreol")) {
+  if (block.has("oreol")) {
     isHalo = true;
     float v[4] = {};
-    const int n = std::sscanf(line, "oreol V(%f %f %f) %f", &v[0], &v[1], &v[2], &v[3]);
+    const int n = scanValues(line, 3, "oreol V(%f %f %f) %f", &v[0], &v[1], &v[2], &v[3]);
     if (n >= 3) offset = Vec3(v[0], v[1], v[2]);
     if (n >= 4) haloRadius = v[3];
   }
-  if (hasKeyword(line, "flash")) {
+  if (block.has("flash")) {
     blinking = true;
     // The data writes a closing parenthesis after the third value only.
-    std::sscanf(line, "flash %f %f %f)", &blinkTime, &blinkDark, &blinkLit);
+    if (scanValues(line, 3, "flash %f %f %f)", &blinkTime, &blinkDark, &blinkLit) == 3) {
+      checkRange("flash's dark time", blinkDark, kZeroOrMore);
+      checkRange("flash's lit time", blinkLit, kZeroOrMore);
+    }
   }
-  if (hasKeyword(line, "texture")) {
+  if (block.has("texture")) {
+    checkLine(line, 1, "texture %s");
     char path[kLineCapacity];
     if (secondWord(line, path)) {
       assignTexture(path);
@@ -64,12 +84,12 @@ void Billboard::parseLine(const BlockReader& block, const ObjectList& list) {
     }
   }
   Vec3 axis;
-  if (hasKeyword(line, "up") && readVector(line, "up V(%f %f %f)", axis)) upAxis = normalized(axis);
-  if (hasKeyword(line, "right") && readVector(line, "right V(%f %f %f)", axis))
+  if (block.has("up") && readVector(line, "up V(%f %f %f)", axis)) upAxis = normalized(axis);
+  if (block.has("right") && readVector(line, "right V(%f %f %f)", axis))
     rightAxis = normalized(axis);
-  if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
-  if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", tint);
-  if (hasKeyword(line, "xy")) std::sscanf(line, "xy %f", &aspect);
+  if (block.has("position")) readVector(line, "position V(%f %f %f)", position);
+  if (block.has("color") && readVector(line, "color V(%f %f %f)", tint)) checkColour("color", tint);
+  if (block.has("xy") && scanValues(line, 1, "xy %f", &aspect) == 1) checkNotZero("xy", aspect);
 }
 
 void Billboard::update(double elapsedSeconds) {

@@ -9,28 +9,40 @@
 #include "gl/gl.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
+#include "scene/parse_checks.h"
 #include "scene/parsers.h"
 
-void parseFlame(ObjectList& list) { parseBlock<Flame>(list); }
+void parseFlame(ObjectList& list) { parseBlock<Flame>(list, "flame"); }
 
 void Flame::parseLine(const BlockReader& block, const ObjectList& list) {
   const char* line = block.line();
   char word[kLineCapacity];
-  if (hasKeyword(line, "texture") && secondWord(line, word)) {
-    assignTexture(word);
-    hasTexture = true;
+  if (block.has("texture")) {
+    checkLine(line, 1, "texture %s");
+    if (secondWord(line, word)) {
+      assignTexture(word);
+      hasTexture = true;
+    }
   }
-  if (hasKeyword(line, "size")) {
+  if (block.has("size")) {
     float value;
-    if (std::sscanf(line, "size %f", &value) == 1) ringRadius = value + 2000.0f;
+    if (scanValues(line, 1, "size %f", &value) == 1) ringRadius = value + 2000.0f;
   }
-  if (hasKeyword(line, "angle")) readFloat(line, "angle %f", slope);
-  if (hasKeyword(line, "ell")) readFloat(line, "ell %f", ellipticity);
-  if (hasKeyword(line, "offset")) readFloat(line, "offset %f", bandWidth);
-  if (hasKeyword(line, "orient")) readVector(line, "orient V(%f %f %f)", ringCentre);
-  if (hasKeyword(line, "colorfrom")) readVector(line, "colorfrom V(%f %f %f)", colourFrom);
-  if (hasKeyword(line, "colorto")) readVector(line, "colorto V(%f %f %f)", colourTo);
-  if (hasKeyword(line, "parent") && secondWord(line, word)) anchor = findByName(list, word);
+  if (block.has("angle")) readFloat(line, "angle %f", slope);
+  if (block.has("ell")) {
+    readFloat(line, "ell %f", ellipticity);
+    checkNotZero("ell", ellipticity);
+  }
+  if (block.has("offset")) readFloat(line, "offset %f", bandWidth);
+  if (block.has("orient")) readVector(line, "orient V(%f %f %f)", ringCentre);
+  if (block.has("colorfrom") && readVector(line, "colorfrom V(%f %f %f)", colourFrom))
+    checkColour("colorfrom", colourFrom);
+  if (block.has("colorto") && readVector(line, "colorto V(%f %f %f)", colourTo))
+    checkColour("colorto", colourTo);
+  if (block.has("parent")) {
+    checkLine(line, 1, "parent %s");
+    if (secondWord(line, word)) anchor = findParent(list, word);
+  }
 }
 
 Vec3 Flame::ringPoint(int k, float radius) const {

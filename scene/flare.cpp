@@ -6,6 +6,7 @@
 
 #include "camera/camera_director.h"
 #include "data/block_reader.h"
+#include "data/data_file.h"
 #include "data/line_rules.h"
 #include "data/texture_catalogue.h"
 #include "gl/gl.h"
@@ -14,6 +15,7 @@
 #include "math/random.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
+#include "scene/parse_checks.h"
 #include "scene/parsers.h"
 
 namespace {
@@ -29,72 +31,100 @@ Vec3 anchoredPosition(const Vec3& origin, const Vec3& x, const Vec3& y, const Ve
   return origin + y * offset.x + cross(y, x) * offset.y + x * offset.z;
 }
 
-// The four lines after "lenseffect": the size, then the three textures.
+// The four lines after "lenseffect": the size, then the three textures
+// (the tab before each keyword is a blank to the format, which may be left
+// out).
 void readLensBlock(BlockReader& block, Flare& flare) {
-  block.consumeLine();
+  block.consumeLine("lenseffect", 1, 4);
   float value;
-  if (std::sscanf(block.line(), "\tsize %f", &value) == 1) flare.lensSize = value;
+  if (scanValues(block.line(), 1, "\tsize %f", &value) == 1) {
+    flare.lensSize = value;
+    checkRange("the lens effect's size", value, kAboveZero);
+  }
+  int index = 1;
   for (std::uint32_t& slot : flare.lensTextures) {
-    block.consumeLine();
+    block.consumeLine("lenseffect", ++index, 4);
     char path[kLineCapacity];
-    if (std::sscanf(block.line(), "\ttexture %127s", path) != 1) continue;
-    if (const TextureEntry* entry = findTexture(textureCatalogue, path)) slot = entry->glTexture;
+    if (scanValues(block.line(), 1, "\ttexture %127s", path) != 1) continue;
+    if (const TextureEntry* entry = findNamedTexture(path, objectFileReader)) slot = entry->glTexture;
   }
 }
 
 }  // namespace
 
-void parseFlare(ObjectList& list) { parseBlock<Flare>(list); }
+void parseFlare(ObjectList& list) { parseBlock<Flare>(list, "flare"); }
 
 void Flare::parseLine(BlockReader& block, const ObjectList& list) {
   const char* line = block.line();
   char word[kLineCapacity];
-  if (hasKeyword(line, "size")) {
+  if (block.has("size")) {
     float value;
-    if (std::sscanf(line, "size %f", &value) == 1) size = value;
+    if (scanValues(line, 1, "size %f", &value) == 1) {
+      size = value;
+      checkRange("size", value, kAboveZero);
+    }
   }
-  if (hasKeyword(line, "flash")) readFloat(line, "flash %f)", flicker);
-  if (hasKeyword(line, "lumin")) readFloat(line, "lumin %f)", lumin);
-  if (hasKeyword(line, "focus")) {
+  if (block.has("flash")) {
+    readFloat(line, "flash %f)", flicker);
+    checkRange("flash", flicker, kZeroOrMore);
+  }
+  if (block.has("lumin")) {
+    readFloat(line, "lumin %f)", lumin);
+    checkRange("lumin", lumin, kZeroOrMore);
+  }
+  if (block.has("focus")) {
     hasFocus = true;
     readFloat(line, "focus %f)", focusThreshold);
+    checkRange("focus", focusThreshold, {-1, 1, true, false, "-1 up to (not including) 1"});
   }
-  if (hasKeyword(line, "parent")) {
+  if (block.has("parent")) {
     if (secondWord(line, word)) {
-      anchor = findByName(list, word);
+      anchor = findParent(list, word);
       anchorMissing = anchor == nullptr;
     }
-    readVector(line, "parent %*s V(%f %f %f)", offset);
+    readVector(line, "parent %*s V(%f %f %f)", offset, 1);
   }
-  if (hasKeyword(line, "FOV")) readFloat(line, "FOV %f", fov);
-  if (hasKeyword(line, "alpha")) {
+  if (block.has("FOV")) {
+    readFloat(line, "FOV %f", fov);
+    checkRange("FOV", fov, kAboveZero);
+  }
+  if (block.has("alpha")) {
     float unused, in, out;
-    const int n = std::sscanf(line, "alpha %f fade: %f %f", &unused, &in, &out);
+    const int n = scanValues(line, 1, "alpha %f fade: %f %f", &unused, &in, &out);
     if (n >= 2) fadeIn = in * 60.0f;
     if (n == 3) fadeOut = out * 60.0f;
+    if (n >= 2) checkRange("the fade-in", in, kAboveZero);
+    if (n == 3) checkRange("the fade-out", out, kAboveZero);
   }
-  if (hasKeyword(line, "env")) {
+  if (block.has("env")) {
     isEnv = true;
-    readVector(line, "env V(%f %f %f)", offset);
+    readVector(line, "env V(%f %f %f)", offset, 0);
   }
-  if (hasKeyword(line, "texture") && secondWord(line, word)) {
-    assignTexture(word);
-    hasTexture = true;
+  if (block.has("texture")) {
+    checkLine(line, 1, "texture %s");
+    if (secondWord(line, word)) {
+      assignTexture(word);
+      hasTexture = true;
+    }
   }
-  if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
-  if (hasKeyword(line, "lenseffect")) {
+  if (block.has("position")) readVector(line, "position V(%f %f %f)", position);
+  if (block.has("lenseffect")) {
+    checkLine(line, 0, "lenseffect");
     lensEffect = true;
     readLensBlock(block, *this);
     line = block.line();
   }
-  if (hasKeyword(line, "rotation")) {
+  if (block.has("rotation")) {
     float start, speed;
-    const int n = std::sscanf(line, "rotation %f %f", &start, &speed);
+    const int n = scanValues(line, 1, "rotation %f %f", &start, &speed);
     if (n >= 1) angle = start;
     if (n == 2) angularSpeed = speed * 60.0f;
   }
-  if (hasKeyword(line, "xy")) readFloat(line, "xy %f", aspect);
-  if (hasKeyword(line, "orient")) {
+  if (block.has("xy")) {
+    readFloat(line, "xy %f", aspect);
+    checkNotZero("xy", aspect);
+  }
+  if (block.has("orient")) {
     readVector(line, "orient V(%f %f %f)", orientPoint);
     hasOrient = true;
   }

@@ -5,11 +5,13 @@
 
 #include "data/block_reader.h"
 #include "data/line_rules.h"
+#include "data/load_report.h"
 #include "data/mesh_lists.h"
 #include "gl/gl.h"
 #include "math/mat4.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
+#include "scene/parse_checks.h"
 #include "scene/parsers.h"
 
 namespace {
@@ -17,53 +19,66 @@ namespace {
 // The four fixed lines after "material": metal, chrome, the texture map and
 // a second map that is read and ignored. The last of them stays current.
 void readMaterial(BlockReader& block, MeshObject& mesh) {
-  block.consumeLine();
-  mesh.metal = hasKeyword(block.line(), "\tmetal");
-  block.consumeLine();
-  mesh.chrome = hasKeyword(block.line(), "\tchrome");
-  block.consumeLine();
+  block.consumeLine("material", 1, 4);
+  mesh.metal = hasTabbedKeyword(block, "\tmetal");
+  block.consumeLine("material", 2, 4);
+  mesh.chrome = hasTabbedKeyword(block, "\tchrome");
+  block.consumeLine("material", 3, 4);
   char path[kLineCapacity];
-  if (hasKeyword(block.line(), "\tmap1") && secondWord(block.line(), path)) {
-    mesh.assignTexture(path);
-    mesh.hasTexture = true;
+  if (hasTabbedKeyword(block, "\tmap1")) {
+    checkLine(block.line(), 1, "\tmap1 %s");
+    if (secondWord(block.line(), path)) {
+      mesh.assignTexture(path);
+      mesh.hasTexture = true;
+    }
   }
-  block.consumeLine();
+  block.consumeLine("material", 4, 4);
 }
 
 }  // namespace
 
-void parseMesh(ObjectList& list) { parseBlock<MeshObject>(list); }
+void parseMesh(ObjectList& list) { parseBlock<MeshObject>(list, "mesh"); }
 
 void MeshObject::beginBlock(const BlockReader& block) {
   char word[kLineCapacity];
   if (block.beginHasName() && secondWord(block.line(), word)) setName(word);
   displayList = geometryList.displayList;
+  if (displayList == 0)
+    reportAtLine(ProblemLevel::kWarning, block.file(),
+                 "no 'geometry' line above: this mesh has nothing to draw");
 }
 
 void MeshObject::parseLine(BlockReader& block, const ObjectList&) {
   const char* line = block.line();
-  if (hasKeyword(line, "orient")) {
+  if (block.has("orient")) {
     Vec3 axis;
     float angle;
-    const int n = std::sscanf(line, "orient V(%f %f %f) %f", &axis.x, &axis.y, &axis.z, &angle);
+    const int n = scanValues(line, 3, "orient V(%f %f %f) %f", &axis.x, &axis.y, &axis.z, &angle);
     if (n >= 3) orientAxis = axis;
     if (n == 4) orientAngle = angle;
   }
-  if (hasKeyword(line, "position")) readVector(line, "position V(%f %f %f)", position);
-  if (hasKeyword(line, "look")) readVector(line, "look V(%f %f %f)", xAxis);
-  if (hasKeyword(line, "right")) readVector(line, "right V(%f %f %f)", yAxis);
-  if (hasKeyword(line, "material")) {
+  if (block.has("position")) readVector(line, "position V(%f %f %f)", position);
+  if (block.has("look")) readVector(line, "look V(%f %f %f)", xAxis);
+  if (block.has("right")) readVector(line, "right V(%f %f %f)", yAxis);
+  if (block.has("material")) {
+    checkLine(line, 0, "material");
     readMaterial(block, *this);
     line = block.line();
   }
-  if (hasKeyword(line, "scale")) readFloat(line, "scale %f", scale);
-  if (hasKeyword(line, "speed")) readFloat(line, "speed %f", speed);
-  if (hasKeyword(line, "light")) light = true;
-  if (hasKeyword(line, "illum")) illum = true;
-  if (hasKeyword(line, "invup")) invup = true;
-  if (hasKeyword(line, "blend")) blend = true;
-  if (hasKeyword(line, "tiling")) readFloat(line, "tiling %f", tiling);
-  if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", colour);
+  if (block.has("scale")) {
+    readFloat(line, "scale %f", scale);
+    checkRange("scale", scale, kAboveZero);
+  }
+  if (block.has("speed")) readFloat(line, "speed %f", speed);
+  for (const auto& [keyword, flag] :
+       {std::pair<const char*, bool*>{"light", &light}, {"illum", &illum}, {"invup", &invup},
+        {"blend", &blend}})
+    if (block.has(keyword)) {
+      checkLine(line, 0, keyword);
+      *flag = true;
+    }
+  if (block.has("tiling")) readFloat(line, "tiling %f", tiling);
+  if (block.has("color") && readVector(line, "color V(%f %f %f)", colour)) checkColour("color", colour);
 }
 
 void MeshObject::draw(CameraDirector&) {

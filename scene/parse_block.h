@@ -5,6 +5,7 @@
 
 #include "data/block_reader.h"
 #include "data/data_file.h"
+#include "scene/parse_checks.h"
 #include "scene/scene_object.h"
 
 // Makes one object of the kind (first: a constructor may draw random
@@ -12,15 +13,20 @@
 // the kind's beginBlock, every line after it up to and including "end" to
 // its parseLine, then calls its endBlock, and appends the object to `list`.
 // A block that never begins still gives its object, with the kind's
-// defaults. Parents are looked up in `list`.
+// defaults. Parents are looked up in `list`. `kind` is the type keyword,
+// for messages.
 template <class Kind>
-void parseBlock(ObjectList& list) {
+void parseBlock(ObjectList& list, const char* kind) {
   auto object = std::make_unique<Kind>();
-  BlockReader block(objectFileReader);
+  BlockReader block(objectFileReader, kind);
   if (block.findBegin()) {
     object->beginBlock(block);
-    while (block.next()) object->parseLine(block, list);
-    object->endBlock();
+    checkObjectName(block, list, *object);
+    while (block.next()) {
+      object->parseLine(block, list);
+      block.reportIfUnknown();
+    }
+    object->endBlock(block);
   }
   list.add(object.release());
 }

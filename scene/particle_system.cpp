@@ -6,11 +6,14 @@
 #include <cstdlib>
 
 #include "data/block_reader.h"
+#include "data/data_file.h"
 #include "data/line_rules.h"
+#include "data/load_report.h"
 #include "gl/gl.h"
 #include "math/random.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
+#include "scene/parse_checks.h"
 #include "scene/parsers.h"
 
 namespace {
@@ -18,12 +21,13 @@ namespace {
 std::int32_t particlesHeld = 0;  // by all systems alive
 
 // "dens N": false when there is no number. Out-of-range values saturate
-// instead of overflowing.
-bool readCount(const char* line, std::int32_t& out) {
+// instead of overflowing; `asked` is the number as written.
+bool readCount(const char* line, std::int32_t& out, long long& asked) {
   const char* digits = line + 4;
   char* end = nullptr;
   const long long value = std::strtoll(digits, &end, 10);
   if (end == digits) return false;
+  asked = value;
   out = value > ParticleSystem::kMaxParticles ? ParticleSystem::kMaxParticles
         : value < -1                          ? -1
                                               : std::int32_t(value);
@@ -60,32 +64,73 @@ void drawParticle(const Vec3& at, double angle, const Vec3& normal, float alpha,
 
 }  // namespace
 
-void parseParticleSystem(ObjectList& list) { parseBlock<ParticleSystem>(list); }
+void parseParticleSystem(ObjectList& list) { parseBlock<ParticleSystem>(list, "ps"); }
 
 void ParticleSystem::parseLine(const BlockReader& block, const ObjectList&) {
   const char* line = block.line();
   char word[kLineCapacity];
-  if (hasKeyword(line, "texture") && secondWord(line, word)) {
-    assignTexture(word);
-    hasTexture = true;
+  if (block.has("texture")) {
+    checkLine(line, 1, "texture %s");
+    if (secondWord(line, word)) {
+      assignTexture(word);
+      hasTexture = true;
+    }
   }
-  if (hasKeyword(line, "size")) readFloat(line, "size %f", size);
-  if (hasKeyword(line, "line")) mode = ParticleMode::Line;
-  if (hasKeyword(line, "circ")) mode = ParticleMode::Circ;
-  if (hasKeyword(line, "flash")) mode = ParticleMode::Flash;
-  if (hasKeyword(line, "time")) readFloat(line, "time %f", period);
-  if (hasKeyword(line, "dens") && readCount(line, density_)) {
-    densityGiven_ = true;
-    timer = 0;
-    period = 0;
+  if (block.has("size")) readFloat(line, "size %f", size);
+  if (block.has("line")) {
+    checkLine(line, 0, "line");
+    mode = ParticleMode::Line;
   }
-  if (hasKeyword(line, "point1")) readVector(line, "point1 V(%f %f %f)", point1);
-  if (hasKeyword(line, "point2")) readVector(line, "point2 V(%f %f %f)", point2);
-  if (hasKeyword(line, "rot")) readVector(line, "rot V(%f %f %f)", yAxis);
+  if (block.has("circ")) {
+    checkLine(line, 0, "circ");
+    mode = ParticleMode::Circ;
+  }
+  if (block.has("flash")) {
+    checkLine(line, 0, "flash");
+    mode = ParticleMode::Flash;
+  }
+  if (block.has("time")) {
+    readFloat(line, "time %f", period);
+    checkRange("time", period, kZeroOrMore);
+    timeLine_ = block.file().line;
+  }
+  if (block.has("dens")) {
+    checkLine(line, 1, "dens %d");
+    if (readCount(line, density_, densityAsked_)) {
+      densityGiven_ = true;
+      timer = 0;
+      period = 0;
+      if (timeLine_ != 0)
+        reportAtLine(ProblemLevel::kWarning, block.file(),
+                     "'dens' sets the time to 0: the 'time' of line %u is lost (put it after "
+                     "'dens')",
+                     timeLine_);
+    }
+  }
+  if (block.has("point1")) readVector(line, "point1 V(%f %f %f)", point1);
+  if (block.has("point2")) readVector(line, "point2 V(%f %f %f)", point2);
+  if (block.has("rot")) readVector(line, "rot V(%f %f %f)", yAxis);
 }
 
-void ParticleSystem::endBlock() {
+void ParticleSystem::endBlock(const BlockReader& block) {
   if (densityGiven_) setDensity(density_);
+  const DataFile& file = block.file();
+  if (mode == ParticleMode::None)
+    reportProblem(ProblemLevel::kWarning, file.name, block.beginLine(),
+                  "no 'line', 'circ' or 'flash' in this ps block: it draws nothing");
+  if (!densityGiven_)
+    reportProblem(ProblemLevel::kWarning, file.name, block.beginLine(),
+                  "no 'dens' in this ps block: it has no particles");
+  else if (densityAsked_ < 0)
+    reportProblem(ProblemLevel::kWarning, file.name, block.beginLine(),
+                  "dens %.0f is below 0: the system has no particles", double(densityAsked_));
+  else if (densityAsked_ > count)
+    reportProblem(ProblemLevel::kWarning, file.name, block.beginLine(),
+                  "dens %.0f is more than the %d particles left of the %d all systems hold "
+                  "together: this one has %d",
+                  double(densityAsked_), int(kMaxParticles - (particlesHeld - count)),
+                  int(kMaxParticles),
+                  int(count));
 }
 
 ParticleSystem::ParticleSystem() : spin(rand01() * 360.0f) { position = Vec3(0, 0, 0); }

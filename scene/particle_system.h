@@ -55,11 +55,13 @@ class ParticleSystem : public SceneObject {
   // with; the particles are made once, for the last "dens" line, when the
   // block ends, so a block of many such lines costs no more than one.
   void parseLine(const BlockReader& block, const ObjectList& list);
-  void endBlock();
+  void endBlock(const BlockReader& block);
 
  private:
   bool densityGiven_ = false;
   std::int32_t density_ = 0;
+  long long densityAsked_ = 0;  // as written, for messages
+  unsigned timeLine_ = 0;       // of the last "time" line, for messages
 
   void startBurst();
   void sweepTick(float dt);

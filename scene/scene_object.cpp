@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "data/data_file.h"
 #include "data/texture_catalogue.h"
 
 SceneList firstPassList;
@@ -13,7 +14,7 @@ float sceneClock = 0.0f;
 void SceneObject::assignTexture(const char* path) {
   const std::size_t n = std::strlen(path);
   alphaTexture = n >= 3 && std::strcmp(path + n - 3, "tga") == 0;
-  if (const TextureEntry* entry = findTexture(textureCatalogue, path)) texture = entry->glTexture;
+  if (const TextureEntry* entry = findNamedTexture(path, objectFileReader)) texture = entry->glTexture;
 }
 
 void SceneObject::setName(const char* text) {

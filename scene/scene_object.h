@@ -31,7 +31,8 @@ class SceneObject {
   virtual void update(double elapsedSeconds) = 0;
 
   // alphaTexture from the name alone (lower-case "tga"), then the texture of
-  // the catalogue entry with that path, if there is one.
+  // the catalogue entry with that path, if there is one (an error to the
+  // host, at the object file's line, if not).
   void assignTexture(const char* path);
   // Copies the name, cut to 14 characters.
   void setName(const char* text);
@@ -39,7 +40,7 @@ class SceneObject {
   // What a kind's parser does besides its keyword lines (see scene/parse_block.h);
   // a kind that needs either hides these with its own.
   void beginBlock(const BlockReader&) {}  // the block's "begin" line has been read
-  void endBlock() {}                      // its "end" line has been read
+  void endBlock(const BlockReader&) {}    // its "end" line has been read
 };
 
 // The objects of one object file, in file order, owned: a world's objects,

@@ -14,6 +14,7 @@
 #include "math/random.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
+#include "scene/parse_checks.h"
 #include "scene/parsers.h"
 
 SphereParseState sphereParseState;
@@ -37,7 +38,7 @@ Sphere::Sphere() : moonAngle(rand01() * 350.0f), texOffsetU(rand01()), texOffset
 
 Vec3 Sphere::parentPosition() const { return parent ? parent->position : Vec3(0.0f); }
 
-void parseSphere(ObjectList& list) { parseBlock<Sphere>(list); }
+void parseSphere(ObjectList& list) { parseBlock<Sphere>(list, "sphere"); }
 
 void Sphere::beginBlock(const BlockReader& block) {
   displayList = sphereList.displayList;
@@ -51,53 +52,81 @@ void Sphere::beginBlock(const BlockReader& block) {
 void Sphere::parseLine(const BlockReader& block, const ObjectList& list) {
   const char* line = block.line();
   SphereParseState& carried = sphereParseState;
-  if (hasKeyword(line, "radius")) std::sscanf(line, "radius %f", &radius);
-  if (hasKeyword(line, "FOV")) std::sscanf(line, "FOV %f", &fov);
-  if (hasKeyword(line, "alpha")) std::sscanf(line, "alpha %f", &alpha);
-  if (hasKeyword(line, "tiling")) std::sscanf(line, "tiling %f", &tiling);
-  if (hasKeyword(line, "detiling")) std::sscanf(line, "detiling %f", &detiling);
-  if (hasKeyword(line, "period")) std::sscanf(line, "period %f", &period);
-  if (hasKeyword(line, "env")) {
+  if (block.has("radius") && scanValues(line, 1, "radius %f", &radius) == 1)
+    checkRange("radius", radius, kAboveZero);
+  if (block.has("FOV") && scanValues(line, 1, "FOV %f", &fov) == 1) checkRange("FOV", fov, kAboveZero);
+  if (block.has("alpha") && scanValues(line, 1, "alpha %f", &alpha) == 1)
+    checkRange("alpha", alpha, kZeroToOne);
+  if (block.has("tiling") && scanValues(line, 1, "tiling %f", &tiling) == 1)
+    checkNotZero("tiling", tiling);
+  if (block.has("detiling")) scanValues(line, 1, "detiling %f", &detiling);
+  if (block.has("period") && scanValues(line, 1, "period %f", &period) == 1)
+    checkNotZero("period", period);
+  // Flags take no values: anything after one is reported as left over.
+  auto flag = [&](const char* keyword, bool& field) {
+    if (!block.has(keyword)) return;
+    checkLine(line, 0, keyword);
+    field = true;
+  };
+  if (block.has("env")) {
+    checkLine(line, 0, "env");
     isEnv = true;
     spinSpeed = 0.0f;
     displayList = envList.displayList;
   }
-  if (hasKeyword(line, "geo")) displayList = sphereList.displayList;
-  if (hasKeyword(line, "light")) isLight = true;
-  if (hasKeyword(line, "specular")) specular = true;
-  if (hasKeyword(line, "depth")) depthWritesOff = true;
-  if (hasKeyword(line, "wire")) scan = true;
-  if (hasKeyword(line, "sys")) relativeToParent = true;
-  if (hasKeyword(line, "noised")) displayList = noisedSphereList.displayList;
-  if (hasKeyword(line, "uranmoon")) uranMoon = true;
-  if (hasKeyword(line, "plt")) inclinedOrbit = true;
-  if (hasKeyword(line, "mask")) maskOnly = true;
-  if (hasKeyword(line, "list")) displayList = geometryList.displayList;
-  if (hasKeyword(line, "moon")) {
+  if (block.has("geo")) {
+    checkLine(line, 0, "geo");
+    displayList = sphereList.displayList;
+  }
+  flag("light", isLight);
+  flag("specular", specular);
+  flag("depth", depthWritesOff);
+  flag("wire", scan);
+  flag("sys", relativeToParent);
+  if (block.has("noised")) {
+    checkLine(line, 0, "noised");
+    displayList = noisedSphereList.displayList;
+  }
+  flag("uranmoon", uranMoon);
+  flag("plt", inclinedOrbit);
+  flag("mask", maskOnly);
+  if (block.has("list")) {
+    checkLine(line, 0, "list");
+    displayList = geometryList.displayList;
+  }
+  if (block.has("moon")) {
+    checkLine(line, 0, "moon");
     isMoon = true;
     moonSpeed = 2.0f * carried.moonScale;
     carried.moonScale *= 0.75f;
   }
-  if (hasKeyword(line, "orbit")) followsOrbit = false;
-  if (hasKeyword(line, "rnd")) randomFlash = true;
-  if (hasKeyword(line, "atmo")) {
+  if (block.has("orbit")) {
+    checkLine(line, 0, "orbit");
+    followsOrbit = false;
+  }
+  flag("rnd", randomFlash);
+  if (block.has("atmo")) {
+    checkLine(line, 0, "atmo");
     hasAtmosphere = true;
     alphaTexture = false;
     displayList = atmosphereList;
   }
-  if (hasKeyword(line, "scatter")) {
+  if (block.has("scatter")) {
+    checkLine(line, 0, "scatter");
     hasAtmosphere = true;
     alphaTexture = true;
     displayList = scatterList;
   }
-  if (hasKeyword(line, "flash")) {
+  if (block.has("flash")) {
+    checkLine(line, 0, "flash");
     flash = true;
     flashPeriod = 0.5f;
     flashOn = carried.flashPhase <= 0.4f;
     flashTime = flashOn ? carried.flashPhase : carried.flashPhase - 0.5f;
     carried.flashPhase += 0.25f;
   }
-  if (hasKeyword(line, "texture")) {
+  if (block.has("texture")) {
+    checkLine(line, 1, "texture %s");
     char path[kLineCapacity];
     if (secondWord(line, path)) {
       assignTexture(path);
@@ -105,32 +134,33 @@ void Sphere::parseLine(const BlockReader& block, const ObjectList& list) {
       carried.carriedAlphaTexture = alphaTexture;
     }
   }
-  if (hasKeyword(line, "rotation")) {
+  if (block.has("rotation")) {
     float v[5] = {};
-    const int n = std::sscanf(line, "rotation V(%f %f %f) %f %f", &v[0], &v[1], &v[2], &v[3], &v[4]);
+    const int n = scanValues(line, 3, "rotation V(%f %f %f) %f %f", &v[0], &v[1], &v[2], &v[3], &v[4]);
     if (n >= 3) rotationAxis = Vec3(v[0], v[1], v[2]);
     if (n >= 4) spin = v[3];
     if (n >= 5) spinSpeed = v[4];
   }
-  if (hasKeyword(line, "orient")) {
+  if (block.has("orient")) {
     float v[4] = {};
-    const int n = std::sscanf(line, "orient V(%f %f %f) %f", &v[0], &v[1], &v[2], &v[3]);
+    const int n = scanValues(line, 3, "orient V(%f %f %f) %f", &v[0], &v[1], &v[2], &v[3]);
     if (n >= 3) orientAxis = Vec3(v[0], v[1], v[2]);
     if (n >= 4) orientAngle = v[3];
   }
-  if (hasKeyword(line, "position")) {
+  if (block.has("position")) {
     Vec3 p;
-    if (std::sscanf(line, "position V(%f %f %f)", &p.x, &p.y, &p.z) == 3) {
+    if (scanValues(line, 3, "position V(%f %f %f)", &p.x, &p.y, &p.z) == 3) {
       // Orbiting spheres are placed relative to a centre 2000 units along -x.
       if (followsOrbit) p.x -= 2000.0f;
       position = p;
       homePosition = p;
     }
   }
-  if (hasKeyword(line, "color")) readVector(line, "color V(%f %f %f)", colour);
-  if (hasKeyword(line, "parent")) {
+  if (block.has("color") && readVector(line, "color V(%f %f %f)", colour)) checkColour("color", colour);
+  if (block.has("parent")) {
+    checkLine(line, 1, "parent %s");
     char parentName[sizeof name];
-    if (secondWord(line, parentName)) parent = findByName(list, parentName);
+    if (secondWord(line, parentName)) parent = findParent(list, parentName);
   }
 }
 

@@ -1,8 +1,10 @@
-// data_folder.cpp -- where the Linux program looks for data.sdd
+// data_folder.cpp -- where the Linux program looks for its data
 #include "x11/data_folder.h"
 
 #include <filesystem>
 #include <system_error>
+
+#include "data/archive.h"
 
 namespace fs = std::filesystem;
 
@@ -20,9 +22,8 @@ std::vector<std::string> dataFolderCandidates(const std::string& installedDir,
 }
 
 std::string findDataFolder(const std::vector<std::string>& candidates) {
-  std::error_code ec;
   for (const std::string& folder : candidates)
-    if (fs::is_regular_file(fs::path(folder) / "data.sdd", ec)) return folder;
+    if (folderHoldsScene(folder)) return folder;
   return candidates.empty() ? std::string(".") : candidates.front();
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// data_folder.h -- where the Linux program looks for data.sdd
+// data_folder.h -- where the Linux program looks for its data
 
 #include <string>
 #include <vector>
@@ -11,7 +11,8 @@
 std::vector<std::string> dataFolderCandidates(const std::string& installedDir,
                                               const std::string& executableDir);
 
-// The first candidate that holds data.sdd, else the first candidate.
+// The first candidate that holds a scene (data.sdd, or its loose files),
+// else the first candidate.
 std::string findDataFolder(const std::vector<std::string>& candidates);
 
 // The running executable, links resolved; empty if unknown.

@@ -81,7 +81,10 @@ bool parseX11Options(int argc, char** argv, X11Options& o, std::string* error) {
       ok = !hasValue;
       if (o.target != Target::kWindowId) o.target = Target::kRoot;
     } else if (name == "windowed") {
-      ok = takeValue() && parseSize(value, o.windowWidth, o.windowHeight);
+      // The size is optional: a next argument that begins with a digit is it.
+      const bool sized =
+          hasValue || (i + 1 < argc && std::isdigit(static_cast<unsigned char>(argv[i + 1][0])));
+      ok = !sized || (takeValue() && parseSize(value, o.windowWidth, o.windowHeight));
       o.windowed = true;
     } else if (name == "primary-only") {
       ok = flag(o.primaryOnly, true);
@@ -109,6 +112,8 @@ bool parseX11Options(int argc, char** argv, X11Options& o, std::string* error) {
       ok = flag(o.music, name == "music");
     } else if (name == "vsync" || name == "no-vsync") {
       ok = flag(o.vsync, name == "vsync");
+    } else if (name == "watch") {
+      ok = flag(o.watch, true);
     } else if (name == "mouse-exit") {
       ok = flag(o.mouseExit, true);
     } else if (name == "add-to-xscreensaver") {
@@ -138,9 +143,10 @@ std::string x11Usage(const std::string& dataSearch) {
          "  --root            into $XSCREENSAVER_WINDOW, else the root window\n"
          "                    (neither: a window of its own over every monitor, a flight on each)\n"
          "  --primary-only    full screen on the primary monitor alone\n"
-         "  --windowed WxH    an ordinary window of its own instead of full screen\n"
+         "  --windowed [WxH]  an ordinary window of its own instead of full screen (1280x720)\n"
          "What it shows:\n"
-         "  --data DIR        the folder of data.sdd; without it: " + dataSearch + "\n"
+         "  --data DIR        the folder of data.sdd, or of a scene's loose files;\n"
+         "                    without it: " + dataSearch + "\n"
          "  --speed 0-100     camera speed (50)\n"
          "  --clock, --no-clock   the clock (on)\n"
          "  --12h             12-hour clock\n"
@@ -151,6 +157,8 @@ std::string x11Usage(const std::string& dataSearch) {
          "  --max-fps N       frame cap, 0 for none (60)\n"
          "  --mouse-exit      pointer movement ends it (own window)\n"
          "  --seed S          the flight's random seed\n"
+         "  --watch           load the scene again when a file in its folder changes, and\n"
+         "                    print what is wrong in it (for making a scene)\n"
          "  --help, --version\n"
          "In its own window any key or button ends it; under a host only a signal does.\n"
          "XScreenSaver (instead of a flight):\n"

@@ -15,9 +15,10 @@ struct X11Options : SceneOptions {
   unsigned long windowId = 0;       // --window-id
   bool windowed = false;            // --windowed: an ordinary window instead of full screen
   bool primaryOnly = false;         // --primary-only: full screen on the primary monitor alone
-  int windowWidth = 0;
-  int windowHeight = 0;
+  int windowWidth = 1280;           // its size, when given
+  int windowHeight = 720;
   std::string dataDir;              // --data; empty: searched for
+  bool watch = false;               // --watch: load the scene again when its files change
   int maxFps = 60;                  // 0: no cap
   bool help = false;
   bool version = false;

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <optional>
 
 #include "data/archive.h"
 #include "data/data_file.h"
@@ -13,6 +14,7 @@
 #include "render/session.h"
 #include "x11/display_power.h"
 #include "x11/pulse_music.h"
+#include "x11/scene_watch.h"
 #include "x11/stop_request.h"
 #include "x11/x11_window.h"
 
@@ -113,6 +115,8 @@ int runX11(const X11Options& options, const std::string& dataDir) {
   host.fitScene();
   const std::string archive = dataDir + "/data.sdd";
   setDataArchivePath(archive.c_str());
+  std::optional<SceneWatch> watch;
+  if (options.watch) watch.emplace(dataDir, host, stderr);
 
   loadLoadingImages();
   loadScene();
@@ -123,6 +127,7 @@ int runX11(const X11Options& options, const std::string& dataDir) {
   }
   startFlight(options.seedOrNull());
   host.reportEmptyScene(dataDir);
+  if (watch) watch->printFirstLoad();
 
   FrameCap cap(options.maxFps);
   DisplayPower power(window.display());
@@ -142,6 +147,7 @@ int runX11(const X11Options& options, const std::string& dataDir) {
       continue;
     }
     makeFrame(takeFrameTime());
+    if (watch) watch->poll();
     cap.wait();
   }
 

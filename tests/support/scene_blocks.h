@@ -14,7 +14,7 @@
 template <class Kind>
 Kind* parseText(ObjectList& list, const std::string& text) {
   ObjectText file(text);
-  parseBlock<Kind>(list);
+  parseBlock<Kind>(list, "block");
   return static_cast<Kind*>(list.back());
 }
 

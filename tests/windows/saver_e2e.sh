@@ -171,6 +171,25 @@ case $scenario in
     xdotool key space
     check "a key ends it" ends_within 5
     ;;
+  loose-folder)
+    # The test scene's members as loose files beside no data.sdd, one of
+    # them in other letters: the saver shows the scene from them.
+    reg_clear
+    scene_folder >/dev/null || exit 1
+    mkdir -p "$work/loose"
+    (cd "$work/loose" && bsdtar -xf "$work/scene/data.sdd")
+    mv "$work/loose/textures/glow.jpg" "$work/loose/textures/GLOW.JPG"
+    reg_text Path "$(winepath -w "$work/loose")"
+    start_saver /s
+    check "the saver window appears" window_appears Orbivane 30
+    sleep 4
+    brightness=$(centre_brightness)
+    echo "centre brightness from loose files: $brightness"
+    check "the scene shows a non-black picture" above "${brightness:-0}" 0.05
+    check "without a box on missing data" bash -c "! xdotool search --name '^Error\$'"
+    xdotool key space
+    check "a key ends the saver" ends_within 5
+    ;;
   configure-return)
     reg_clear
     start_saver /c

@@ -38,6 +38,12 @@ TEST(X11Options, WhereItDrawsWithEitherDashStyle) {
   EXPECT_EQ(o.windowHeight, 600);
   EXPECT_FALSE(o.underHost());
   EXPECT_TRUE(parsed({"-root"}).underHost());
+  // Without a size, the window has its default one, and the next option is no size.
+  o = parsed({"--windowed", "--data", "scene", "--watch"});
+  EXPECT_TRUE(o.windowed);
+  EXPECT_EQ(o.windowWidth, 1280);
+  EXPECT_EQ(o.dataDir, "scene");
+  EXPECT_TRUE(o.watch);
 }
 
 TEST(X11Options, EverySwitchAndValue) {
@@ -72,7 +78,7 @@ TEST(X11Options, BadOptionsAndValuesAreRefused) {
       {"--max-fps", "fast"},  {"--seed", "4294967296"}, {"--bogus"},
       {"root"},               {"-"},                    {"--fps=1"},
       {"--data"},             {"--data", ""},           {"--window-id", "0x100000010"},
-      {"--add-to-xscreensaver=1"}};
+      {"--add-to-xscreensaver=1"}, {"--watch=1"}};
   for (const auto& args : bad) {
     X11Options options;
     EXPECT_FALSE(parse(args, options)) << args[0] << (args.size() > 1 ? " " + args[1] : "");

@@ -381,6 +381,36 @@ case $scenario in
       bash -c "! grep -E 'orbivane.*(abnormally|crashed|did not die)' '$work/log/daemon.log'"
     as_user xscreensaver-command --exit >/dev/null 2>&1
     ;;
+  watch)
+    # An author at work on a copy of the example scene, shown with --watch.
+    cp -r "$source_dir/examples/minimal" "$work/scene"
+    start --windowed 320x240 --data "$work/scene" --watch --no-music
+    own=$(own_window)
+    check "its own window shows the scene" shows_scene "$own"
+    check "with the check of the first load" \
+      grep -q "scene: 0 errors, 0 warnings (1 world, 5 objects, 5 textures)" "$work/stderr"
+    # A new sphere saved in two writes, as a slow editor might: the half
+    # file is never loaded, the whole one once.
+    objects=$work/scene/system.txt
+    sed -i '/^ENDWORLD$/d' "$objects"
+    printf 'sphere\nbegin rock\norbit\n' >>"$objects"
+    sleep 0.15
+    printf 'position V(20000 0 0)\nradus 800\nend\nENDWORLD\n' >>"$objects"
+    written=$(date +%s%N)
+    for _ in $(seq 100); do grep -q "loaded again" "$work/stderr" && break; sleep 0.05; done
+    after=$((($(date +%s%N) - written) / 1000000))
+    echo "loaded again ${after} ms after the last write"
+    sleep 1
+    check "it loads the scene again once, within 2 s of the last write" \
+      [ "$(grep -c 'loaded again' "$work/stderr")" -eq 1 ] && [ "$after" -lt 2000 ]
+    check "naming the new fault at its file and line" \
+      grep -q "scene/system.txt:$(grep -n '^radus' "$objects" | cut -d: -f1): warning: unknown keyword 'radus'" \
+      "$work/stderr"
+    check "with the new object counted" \
+      grep -q "scene: 0 errors, 1 warning (1 world, 6 objects, 5 textures)" "$work/stderr"
+    check "and the flight goes on in the window" shows_scene "$own"
+    check "SIGTERM ends it within 1 s" stops_on_term_within 1
+    ;;
   options)
     # Which values are refused is the unit tests' business; here, what a person sees.
     "$program" --speed 101 >/dev/null 2>"$work/stderr"

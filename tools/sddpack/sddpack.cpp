@@ -12,13 +12,16 @@
 
 #include "data/archive.h"
 #include "data/data_file.h"
+#include "data/loose_files.h"
+#include "tools/check/scene_check_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr const char* kUsage =
-    "usage: sddpack create ARCHIVE DIR     pack every file under DIR\n"
+    "usage: sddpack create ARCHIVE DIR     pack every file under DIR (and, when DIR holds a\n"
+    "                                      scene, print its check's summary)\n"
     "       sddpack list ARCHIVE           print the member names\n"
     "       sddpack extract ARCHIVE MEMBER write the member's bytes to standard output\n";
 
@@ -54,7 +57,26 @@ bool sameFile(const fs::path& a, const std::string& b) {
   return !b.empty() && fs::equivalent(a, b, ec);
 }
 
-int create(const std::string& archive, const std::string& dir, std::ostream& err) {
+// The summary of orbivane-check on the folder's loose files: packing goes
+// on whatever it finds, but the author hears of it.
+void printSceneCheck(const std::string& dir, std::ostream& out) {
+  const std::string previous = dataArchivePath();
+  setDataFolder(dir.c_str());
+  ProblemList problems;
+  std::string loaded, error;
+  const bool checked = checkScene(problems, loaded, error);
+  setDataArchivePath(previous.c_str());
+  if (!checked) {
+    out << "sddpack: the scene in " << dir << " was not checked: " << error << "\n";
+    return;
+  }
+  out << "sddpack: the scene in " << dir << ": " << problems.counts() << " (" << loaded << ")";
+  if (problems.exitStatus() != 0) out << "; orbivane-check " << dir << " lists them";
+  out << "\n";
+}
+
+int create(const std::string& archive, const std::string& dir, std::ostream& out,
+           std::ostream& err) {
   std::vector<RarMember> members;
   std::string error;
   if (!collectMembers(dir, archive, members, error)) {
@@ -65,6 +87,7 @@ int create(const std::string& archive, const std::string& dir, std::ostream& err
     err << "sddpack: cannot write " << archive << "\n";
     return 1;
   }
+  if (!findLooseFile(dir, "worlds.txt").empty()) printSceneCheck(dir, out);
   return 0;
 }
 
@@ -164,7 +187,7 @@ bool listMembers(const std::string& archivePath, std::vector<std::string>& names
 
 int runSddpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
   const std::string command = args.empty() ? "" : args[0];
-  if (command == "create" && args.size() == 3) return create(args[1], args[2], err);
+  if (command == "create" && args.size() == 3) return create(args[1], args[2], out, err);
   if (command == "list" && args.size() == 2) return list(args[1], out, err);
   if (command == "extract" && args.size() == 3) return extract(args[1], args[2], out, err);
   err << kUsage;

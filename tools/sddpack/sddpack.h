@@ -21,6 +21,7 @@ bool listMembers(const std::string& archive, std::vector<std::string>& names,
                  std::string& error);
 
 // The command line: "create ARCHIVE DIR", "list ARCHIVE" or
-// "extract ARCHIVE MEMBER". Returns the exit status; member bytes and names
-// go to `out`, messages to `err`.
+// "extract ARCHIVE MEMBER". Returns the exit status; member bytes and names,
+// and the scene check's summary after "create" of a folder that holds a
+// scene (a worlds.txt), go to `out`, messages to `err`.
 int runSddpack(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);

@@ -7,9 +7,10 @@
 //   reshapeScene(w, h)    the drawable's size, first once the GL context exists, then
 //                         whenever it changes
 //   loadLoadingImages()   the two loading-screen images
-//   loadScene()           GL state, cleared buffers, then every texture, the glyph font,
-//                         the meshes, environments and worlds (a loading step after each
-//                         texture and object; a host may cancel between them)
+//   loadScene()           GL state, what the driver offers, cleared buffers, then every
+//                         texture, the glyph font, the meshes, environments and worlds (a
+//                         loading step after each texture and object; a host may cancel
+//                         between them)
 //   startFlight(seed)     the stopwatches, the random seed, the camera's speed factor,
 //                         the world to show and the first camera keys
 //   makeFrame(takeFrameTime())   once a frame: update, draw, swap

@@ -3,10 +3,11 @@
 
 #include <cstdint>
 
+#include "gl/point_occlusion.h"
 #include "scene/scene_object.h"
 
 // The glare of a bright light: a screen-aligned sprite where the source
-// projects, faded in and out by a depth-buffer visibility test, optionally
+// projects, faded in and out by a visibility test of the source, optionally
 // with a lens effect of three rings and 23 elements through the screen centre.
 class Flare : public SceneObject {
  public:
@@ -36,7 +37,7 @@ class Flare : public SceneObject {
   float focusThreshold = 0.0f;
   float lumin = 1.0f;
   SceneObject* anchor = nullptr;  // not owned
-  bool unoccluded = false;        // last depth-buffer test
+  bool unoccluded = false;        // last visibility test of the source
   bool lensEffect = false;
   bool isEnv = false;  // offset is a direction from the camera
   bool hasFocus = false;
@@ -47,6 +48,7 @@ class Flare : public SceneObject {
   // A "parent" line named an object that is not there: the flare sits at its
   // offset from the origin, as if the parent stood there with default axes.
   bool anchorMissing = false;
+  PointOcclusion sourceTest;
 
   void draw(CameraDirector& camera) override;
   void update(double elapsedSeconds) override;

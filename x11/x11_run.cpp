@@ -44,6 +44,7 @@ class X11Host : public ConsoleHost {
   bool loadingCancelled() override { return stopRequested != 0; }
   void swapBuffers() override { window_.swapBuffers(); }
   void setSwapInterval(int interval) override { window_.setSwapInterval(interval); }
+  void* glProcAddress(const char* name) override { return window_.procAddress(name); }
 
  private:
   X11Window& window_;

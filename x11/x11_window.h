@@ -30,12 +30,13 @@ class X11Window {
   WindowEvents pollEvents();
   void swapBuffers();
   void setSwapInterval(int interval);
+  // A GL or GLX function's address (glXGetProcAddressARB).
+  void* procAddress(const char* name) const;
 
   int width() const { return width_; }
   int height() const { return height_; }
 
  private:
-  void* procAddress(const char* name) const;
   bool adoptWindow(Window window, std::string* error);
   void createChildWindow(XVisualInfo* visual);
   bool createOwnWindow(const X11Options& options, std::string* error);

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstring>
 
 #include "app/music_player.h"
@@ -68,6 +69,13 @@ class SaverHost : public Host {
   }
   // The pointer rule counts movement within one second.
   void secondPassed() override { movementTotal = {}; }
+  // Some drivers answer 1, 2, 3 or -1 instead of null for a missing function.
+  void* glProcAddress(const char* name) override {
+    const PROC proc = wglGetProcAddress(name);
+    const auto value = reinterpret_cast<std::intptr_t>(proc);
+    if (value >= -1 && value <= 3) return nullptr;
+    return reinterpret_cast<void*>(proc);
+  }
 };
 
 SaverHost saver;

@@ -228,6 +228,24 @@ float flareProfile(float r, float a) {
   return glow * smoothstep(1.0f, 0.8f, r);
 }
 
+// The sun's glare: a wide soft glow with faint rays. A texel adds its value
+// squared (its colour carries its alpha), so values below 0.06 add less
+// than a level: they are cut to nothing, and the sprite costs only the
+// cells inside them.
+float glareProfile(float r, float a) {
+  const float rays = 0.5f + 0.5f * std::cos(a * 12) * std::cos(a * 5);
+  const float v = std::exp(-r * 5) + 0.25f * std::pow(1 - r, 3.0f) * rays + 0.3f * std::pow(1 - r, 8.0f);
+  return v < 0.06f ? 0.0f : v;
+}
+
+// The sun's faint wide glow, several times its disc, fading smoothly; drawn
+// at alpha 0.6, values below 0.08 add less than a level and are cut. It
+// lights only the middle of its square, so it costs only those cells.
+float glowProfile(float r, float) {
+  const float v = 1.2f * std::exp(-r * 2.6f) * smoothstep(0.85f, 0.45f, r);
+  return v < 0.08f ? 0.0f : v;
+}
+
 // A lens ghost ring: thin and faint, brighter on one side, so that it turns
 // with the sun's place on the screen instead of standing as a full circle.
 // Its faint interior and skirts are cut to nothing: they added about a
@@ -293,6 +311,8 @@ std::vector<Picture> makePictures() {
         return (1 - r) * (1 - r) * (0.6f + 0.4f * std::sin(a * 3 + r * 9));
       }, rgb(0.6f, 0.35f, 0.9f)));
   add("textures\\flare.tga", paintSprite(256, flareProfile, rgb(1, 0.95f, 0.85f)));
+  add("textures\\glare.tga", paintSprite(256, glareProfile, rgb(1, 0.95f, 0.85f)));
+  add("textures\\glow.tga", paintSprite(128, glowProfile, rgb(1, 0.72f, 0.42f)));
   add("textures\\lens.tga", paintSprite(64, [](float r, float) {
         return smoothstep(1.0f, 0.9f, r) * (0.18f + 0.4f * r * r);
       }, rgb(1, 1, 1)));

@@ -14,11 +14,12 @@ constexpr std::uint64_t kMaxImagePixels = std::uint64_t(1) << 26;  // 8192 x 819
 // to it before they decode them whole.
 std::uint32_t maxTextureSide();
 
-// Makes a new 2D texture with a full mipmap chain from tightly packed rows
-// (unpack alignment 1), filtered trilinear when minified and linear when
-// magnified, records where it can add light (gl/texture_coverage.h) and
-// leaves it bound. Returns 0, making no texture, when the image is empty or
-// the mipmaps cannot be built.
+// Makes a new 2D texture from tightly packed rows (format GL_RGBA, GL_RGB
+// or GL_LUMINANCE) with the full mipmap chain of data/mipmap_chain.h, each
+// level uploaded (unpack alignment 1), filtered trilinear when minified and
+// linear when magnified; records where it can add light from the same
+// levels (gl/texture_coverage.h) and leaves it bound. Returns 0, making no
+// texture, when the image is empty.
 std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GLenum format,
                                      const unsigned char* pixels);
 

@@ -5,8 +5,6 @@
 #include <cmath>
 #include <unordered_map>
 
-#include "gl/gl.h"
-
 namespace {
 
 // How far, in texels, a coordinate inside a cell may stray past the cell's
@@ -32,9 +30,13 @@ void footprint(int cell, int cells, int size, int& first, int& last) {
   }
 }
 
-std::uint8_t channelsOf(const unsigned char* rgba) {
-  return std::uint8_t((rgba[0] ? kCellRed : 0) | (rgba[1] ? kCellGreen : 0) |
-                      (rgba[2] ? kCellBlue : 0) | (rgba[3] ? kCellAlpha : 0));
+// Luminance (1 byte, 2 with alpha) fills every colour; no alpha is 1.
+std::uint8_t channelsOf(const unsigned char* texel, int components) {
+  const bool colour = components >= 3;
+  const bool red = texel[0], green = colour ? texel[1] : red, blue = colour ? texel[2] : red;
+  const bool alpha = components == 4 ? texel[3] : components == 2 ? texel[1] : true;
+  return std::uint8_t((red ? kCellRed : 0) | (green ? kCellGreen : 0) | (blue ? kCellBlue : 0) |
+                      (alpha ? kCellAlpha : 0));
 }
 
 // One level's cells: first each texel row's channels over each column's
@@ -42,7 +44,8 @@ std::uint8_t channelsOf(const unsigned char* rgba) {
 std::vector<std::uint8_t> levelCells(const TextureLevel& level, int columns, int rows) {
   const int w = level.width, h = level.height;
   std::vector<std::uint8_t> texels(std::size_t(w) * std::size_t(h));
-  for (std::size_t i = 0; i < texels.size(); ++i) texels[i] = channelsOf(level.rgba + 4 * i);
+  for (std::size_t i = 0; i < texels.size(); ++i)
+    texels[i] = channelsOf(level.texels + std::size_t(level.components) * i, level.components);
 
   std::vector<std::uint8_t> across(std::size_t(h) * std::size_t(columns));
   for (int c = 0; c < columns; ++c) {
@@ -72,7 +75,9 @@ std::vector<std::uint8_t> levelCells(const TextureLevel& level, int columns, int
 TextureCoverage coverageOfLevels(const std::vector<TextureLevel>& levels) {
   TextureCoverage coverage;
   for (const TextureLevel& level : levels)
-    if (level.width <= 0 || level.height <= 0 || !level.rgba) return coverage;
+    if (level.width <= 0 || level.height <= 0 || !level.texels || level.components < 1 ||
+        level.components > 4)
+      return coverage;
   if (levels.empty()) return coverage;
   coverage.width = levels[0].width;
   coverage.height = levels[0].height;
@@ -96,25 +101,8 @@ TextureCoverage coverageOfLevels(const std::vector<TextureLevel>& levels) {
   return coverage;
 }
 
-void recordTextureCoverage(std::uint32_t texture) {
+void recordTextureCoverage(std::uint32_t texture, const std::vector<TextureLevel>& levels) {
   coverages.erase(texture);
-  std::vector<TextureLevel> levels;
-  std::vector<std::vector<unsigned char>> texels;
-  GLint packAlignment = 4;
-  glGetIntegerv(GL_PACK_ALIGNMENT, &packAlignment);
-  glPixelStorei(GL_PACK_ALIGNMENT, 1);
-  for (GLint level = 0;; ++level) {
-    GLint width = 0, height = 0;
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, level, GL_TEXTURE_HEIGHT, &height);
-    if (width <= 0 || height <= 0) break;
-    texels.emplace_back(std::size_t(width) * std::size_t(height) * 4);
-    glGetTexImage(GL_TEXTURE_2D, level, GL_RGBA, GL_UNSIGNED_BYTE, texels.back().data());
-    levels.push_back({width, height, nullptr});
-    if (width == 1 && height == 1) break;
-  }
-  glPixelStorei(GL_PACK_ALIGNMENT, packAlignment);
-  for (std::size_t l = 0; l < levels.size(); ++l) levels[l].rgba = texels[l].data();
   TextureCoverage coverage = coverageOfLevels(levels);
   if (coverage.levels > 0) coverages[texture] = std::move(coverage);
 }

@@ -12,11 +12,14 @@ enum CellChannels : std::uint8_t {
   kCellAlpha = 8,
 };
 
-// One mipmap level's texels as red, green, blue, alpha bytes, first row at t = 0.
+// One mipmap level's texels, first row at t = 0, as uploaded: `components`
+// bytes each, red, green, blue, alpha (4), red, green, blue (3), luminance
+// and alpha (2) or luminance (1); no alpha is 1, luminance fills every colour.
 struct TextureLevel {
   int width = 0;
   int height = 0;
-  const unsigned char* rgba = nullptr;
+  const unsigned char* texels = nullptr;
+  int components = 4;
 };
 
 // A grid of at most kMaxCells x kMaxCells cells over texture coordinates
@@ -44,9 +47,9 @@ struct TextureCoverage {
 // The grid of a chain of levels, each half the one before (level 0 first).
 TextureCoverage coverageOfLevels(const std::vector<TextureLevel>& levels);
 
-// Reads back every level of the bound 2D texture and keeps its grid under
-// the texture's name, replacing what the name held before.
-void recordTextureCoverage(std::uint32_t texture);
+// Keeps the grid of a texture's levels under its name, replacing what the
+// name held before.
+void recordTextureCoverage(std::uint32_t texture, const std::vector<TextureLevel>& levels);
 
 // The grid kept for a texture name, or null when there is none or its
 // size no longer matches the bound texture's level 0.

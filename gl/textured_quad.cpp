@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gl/gl.h"
+#include "gl/gl_driver.h"
 #include "gl/texture_coverage.h"
 
 bool skipDarkCells = true;
@@ -250,7 +251,7 @@ void drawLitRuns(const std::vector<bool>& lit, int columns, int rows, const Vec3
 
 void drawTexturedQuad(const Vec3& c00, const Vec3& c10, const Vec3& c01, const Vec3& c11,
                       QuadPrimitive primitive) {
-  const int needed = skipDarkCells ? neededChannels() : -1;
+  const int needed = skipDarkCells && glDriver.cellsPay ? neededChannels() : -1;
   const TextureCoverage* coverage = nullptr;
   if (needed >= 0) {
     GLint texture = 0, width = 0, height = 0;

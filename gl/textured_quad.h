@@ -3,7 +3,8 @@
 
 #include "math/vec3.h"
 
-// Off, every quad is drawn whole, as one primitive; for comparisons.
+// Off, every quad is drawn whole, as one primitive; for comparisons. Cells
+// are drawn only where they pay (gl/gl_driver.h), whatever this says.
 extern bool skipDarkCells;
 
 // How the whole quad is sent, and so its winding: GL_QUADS through

@@ -41,6 +41,9 @@ class Host {
   virtual LocalTime localTime();
   // Once a second, when the frames-per-second count is taken.
   virtual void secondPassed() {}
+  // The address of an OpenGL function beyond 1.1 in the current context,
+  // from the platform's GL binding; null when it has none.
+  virtual void* glProcAddress(const char* /*name*/) { return nullptr; }
 };
 
 // The host the core calls: the one installed, else a quiet default.

@@ -44,3 +44,7 @@ bool EglContext::create(int width, int height, const char** error) {
     return fail("cannot make the OpenGL context current");
   return true;
 }
+
+void* EglContext::procAddress(const char* name) {
+  return reinterpret_cast<void*>(eglGetProcAddress(name));
+}

@@ -14,6 +14,9 @@ class EglContext {
   // stencil and makes the context current. False, with a reason, on failure.
   bool create(int width, int height, const char** error);
 
+  // A GL function's address (eglGetProcAddress), for the host's glProcAddress.
+  static void* procAddress(const char* name);
+
  private:
   void* display_ = nullptr;
   void* surface_ = nullptr;

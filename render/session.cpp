@@ -7,6 +7,7 @@
 #include "data/texture_catalogue.h"
 #include "data/texture_upload.h"
 #include "gl/gl.h"
+#include "gl/gl_driver.h"
 #include "gl/gl_state.h"
 #include "gl/texture_coverage.h"
 #include "host/host.h"
@@ -65,6 +66,7 @@ void loadLoadingImages() {
 
 void loadScene() {
   initGlState();
+  readGlDriver();
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   loadTextureCatalogue(textureCatalogue, "texture.txt", true);
   buildGlyphFont();

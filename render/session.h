@@ -11,9 +11,10 @@
 //                         whenever it changes; or reshapeViews(rects) for a drawable
 //                         over several monitors, a view on each
 //   loadLoadingImages()   the two loading-screen images
-//   loadScene()           GL state, cleared buffers, then every texture, the glyph font,
-//                         the meshes, environments and worlds (a loading step after each
-//                         texture and object; a host may cancel between them)
+//   loadScene()           GL state, what the driver offers, cleared buffers, then every
+//                         texture, the glyph font, the meshes, environments and worlds (a
+//                         loading step after each texture and object; a host may cancel
+//                         between them)
 //   startFlight(seed)     the stopwatches, the random seed, the camera's speed factor,
 //                         the world to show and the first camera keys
 //   makeFrame(takeFrameTime())   once a frame: update, draw, swap

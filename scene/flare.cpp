@@ -11,6 +11,7 @@
 #include "data/texture_catalogue.h"
 #include "gl/gl.h"
 #include "gl/gl_state.h"
+#include "gl/point_occlusion.h"
 #include "gl/textured_quad.h"
 #include "math/random.h"
 #include "scene/keyword_values.h"
@@ -196,12 +197,7 @@ void Flare::draw(CameraDirector& camera) {
   if (isEnv) winZ = 1.0;
   const Vec3 toSource = isEnv ? offset : position - camera.position;
   if (dot(normalized(toSource), camera.forward) < 0) winZ = 1000.0;
-  const double pixelX = std::trunc(winX), pixelY = std::trunc(winY);
-  float depth = 0;  // a pixel outside the viewport counts as covered
-  if (pixelX >= viewport[0] && pixelX < viewport[0] + viewport[2] && pixelY >= viewport[1] &&
-      pixelY < viewport[1] + viewport[3])
-    glReadPixels(int(pixelX), int(pixelY), 1, 1, GL_DEPTH_COMPONENT, GL_FLOAT, &depth);
-  sight.unoccluded = depth >= winZ;
+  sight.unoccluded = sight.test.visible(std::trunc(winX), std::trunc(winY), winZ, viewport);
 
   if (sight.fade > 0) {
     pushOverlayPixels();

@@ -4,10 +4,11 @@
 #include <cstdint>
 #include <vector>
 
+#include "gl/point_occlusion.h"
 #include "scene/scene_object.h"
 
 // The glare of a bright light: a screen-aligned sprite where the source
-// projects, faded in and out by a depth-buffer visibility test, optionally
+// projects, faded in and out by a visibility test of the source, optionally
 // with a lens effect of three rings and 23 elements through the screen centre.
 class Flare : public SceneObject {
  public:
@@ -26,6 +27,7 @@ class Flare : public SceneObject {
   struct Sight {
     float fade = 0.0f;
     bool unoccluded = false;
+    PointOcclusion test;
   };
   std::vector<Sight> sights{1};  // one a view, grown as views draw
 

@@ -58,6 +58,7 @@ class X11Host : public ConsoleHost {
   void swapBuffers() override { window_.swapBuffers(); }
   void secondPassed() override { window_.restartPointerCount(); }
   void setSwapInterval(int interval) override { window_.setSwapInterval(interval); }
+  void* glProcAddress(const char* name) override { return window_.procAddress(name); }
 
  private:
   X11Window& window_;

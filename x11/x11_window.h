@@ -37,6 +37,8 @@ class X11Window {
   void setSwapInterval(int interval);
   // A second has passed: pointer travel for --mouse-exit counts from here.
   void restartPointerCount();
+  // A GL or GLX function's address (glXGetProcAddressARB).
+  void* procAddress(const char* name) const;
 
   Display* display() const { return display_; }
   int width() const { return width_; }
@@ -55,7 +57,6 @@ class X11Window {
   void coverMonitors();
 
  private:
-  void* procAddress(const char* name) const;
   bool adoptWindow(Window window, std::string* error);
   void createChildWindow(XVisualInfo* visual);
   bool createOwnWindow(const X11Options& options, std::string* error);

@@ -4,6 +4,8 @@
 
 #include "camera/camera_director.h"
 #include "data/texture_catalogue.h"
+#include "gl/gl_driver.h"
+#include "hostkit/egl_context.h"
 #include "math/random.h"
 #include "scene/flare.h"
 #include "scene/parsers.h"
@@ -154,6 +156,44 @@ TEST_F(FlareTest, PositionedFlareIsOccludedByWhatLiesInFront) {
   drawWall(-5000);
   flare->draw(camera);
   EXPECT_FALSE(flare->sights[0].unoccluded);
+}
+
+// With occlusion queries each draw takes the answer of the previous draw's
+// query (glFinish makes it ready).
+TEST_F(FlareTest, OcclusionQueriesAnswerOneDrawLate) {
+  struct EglHost : Host {
+    void* glProcAddress(const char* name) override { return EglContext::procAddress(name); }
+  } eglHost;
+  struct DriverReset {
+    ~DriverReset() { glDriver = GlDriver{}; }
+  } reset;
+  setHost(&eglHost);
+  readGlDriver();
+  ASSERT_TRUE(glDriver.queries.available());
+  glEnable(GL_DEPTH_TEST);
+  Flare* flare = parse("begin\nposition V(0 0 -10000)\nend\n");
+  auto drawFinished = [&] {
+    flare->draw(camera);
+    glFinish();
+    return flare->sights[0].unoccluded;
+  };
+
+  EXPECT_FALSE(drawFinished());  // no answer yet
+  EXPECT_TRUE(drawFinished());
+  drawWall(-5000);
+  EXPECT_TRUE(drawFinished());  // the query before the wall
+  EXPECT_FALSE(drawFinished());
+  glClear(GL_DEPTH_BUFFER_BIT);
+  EXPECT_FALSE(drawFinished());
+  EXPECT_TRUE(drawFinished());
+
+  // Behind the camera it is hidden at once; the query still out from
+  // before is not taken when it comes back behind a wall.
+  flare->position = Vec3(0, 0, 1000);
+  EXPECT_FALSE(drawFinished());
+  flare->position = Vec3(0, 0, -10000);
+  drawWall(-5000);
+  EXPECT_FALSE(drawFinished());
 }
 
 TEST_F(FlareTest, SourcesOffScreenOrBehindTheCameraCountAsOccluded) {

@@ -47,6 +47,7 @@ bool* switchOption(RenderOptions& options, const char* arg) {
   if (std::strcmp(arg, "--12h") == 0) return &options.twelveHour;
   if (std::strcmp(arg, "--bench") == 0) return &options.bench;
   if (std::strcmp(arg, "--whole-quads") == 0) return &options.wholeQuads;
+  if (std::strcmp(arg, "--depth-reads") == 0) return &options.depthReads;
   return nullptr;
 }
 
@@ -61,7 +62,7 @@ const char* renderUsage() {
   return "usage: orbivane-render [--data DIR] [--width W] [--height H] [--seed S] [--dt D]\n"
          "                      [--frames N] [--speed P] [--show-fps] [--show-clock] [--12h]\n"
          "                      [--shot FILE.png] [--shots DIR [--every K]] [--bench]\n"
-         "                      [--whole-quads] [--pause I:SECONDS]\n"
+         "                      [--whole-quads] [--depth-reads] [--pause I:SECONDS]\n"
          "       orbivane-render --camera [--seed S] [--dt SECONDS] [--frames N] [--speed P]\n"
          "                      [--pause I:SECONDS]\n"
          "  --data DIR   folder of the scene's data.sdd (default: the current folder)\n"
@@ -78,6 +79,8 @@ const char* renderUsage() {
          "  --bench      print load and frame times as the last line\n"
          "  --whole-quads  draw every textured quad whole, also where its texture\n"
          "               adds no light (pictures to compare with)\n"
+         "  --depth-reads  test whether flares are hidden by reading the depth buffer,\n"
+         "               also where the driver has occlusion queries (comparisons)\n"
          "  --camera     print the camera flight, one line a frame:\n"
          "               i eye.xyz forward.xyz up.xyz\n";
 }

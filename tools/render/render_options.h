@@ -33,6 +33,7 @@ struct RenderOptions : SceneOptions {
   int every = 1;
   bool bench = false;
   bool wholeQuads = false;     // draw every textured quad whole, dark cells too
+  bool depthReads = false;     // test flares by reading depth, not by occlusion queries
 };
 
 // Parses argv; false with a message in *error for anything unknown or malformed.

@@ -39,23 +39,24 @@ void BM_LensRing(benchmark::State& state) {
   settings.Height = 768;
   skipDarkCells = state.range(0) != 0;
   const GLuint texture = ringTexture();
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glDepthMask(GL_FALSE);
+  enableCap(GL_TEXTURE_2D);
+  enableCap(GL_BLEND);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
+  depthWrites(false);
   pushOverlayPixels();
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glColor4f(1.0f, 0.3f, 0.3f, 0.7f);
-  glTranslatef(512, 384, 0);
-  glRotatef(30, 0, 0, 1);
+  bindTexture(texture);
+  colour4f(1.0f, 0.3f, 0.3f, 0.7f);
+  const Mat4 placed = translationMatrix({512, 384, 0}) * rotationMatrix(30, {0, 0, 1});
+  loadModelview(placed);
   const float h = 440;
   for (auto _ : state) {
     glClear(GL_COLOR_BUFFER_BIT);
-    drawTexturedQuad({-h, -h, 0}, {h, -h, 0}, {-h, h, 0}, {h, h, 0}, QuadPrimitive::kQuadStrip);
+    drawTexturedQuad({-h, -h, 0}, {h, -h, 0}, {-h, h, 0}, {h, h, 0}, QuadPrimitive::kQuadStrip,
+                     placed);
     glFinish();
   }
   popOverlay();
-  glDepthMask(GL_TRUE);
+  depthWrites(true);
   skipDarkCells = true;
 }
 BENCHMARK(BM_LensRing)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "data/mipmap_chain.h"
+#include "gl/gl_state.h"
 #include "gl/texture_coverage.h"
 
 namespace {
@@ -35,7 +36,7 @@ std::uint32_t uploadMipmappedTexture(GLint components, int width, int height, GL
   GLuint texture = 0;
   glGenTextures(1, &texture);
   if (texture == 0) return 0;
-  glBindTexture(GL_TEXTURE_2D, texture);
+  bindTexture(texture);
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   std::vector<TextureLevel> levels;
   for (std::size_t i = 0; i < chain.size(); ++i) {

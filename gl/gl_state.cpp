@@ -2,6 +2,7 @@
 #include "gl/gl_state.h"
 
 #include <cmath>
+#include <vector>
 
 #include "gl/gl.h"
 #include "host/host.h"
@@ -10,6 +11,38 @@
 GlState glState;
 
 namespace {
+
+// The projections that push brackets put aside, for their pops.
+std::vector<Mat4> savedProjections;
+
+// glFrustum and glOrtho on a fresh projection matrix, kept in the record.
+void loadFrustum(double left, double right, double bottom, double top, double zNear, double zFar) {
+  glLoadIdentity();
+  glFrustum(left, right, bottom, top, zNear, zFar);
+  glState.projection = frustumMatrix(float(left), float(right), float(bottom), float(top),
+                                     float(zNear), float(zFar));
+}
+
+void loadOrtho(double left, double right, double bottom, double top) {
+  glLoadIdentity();
+  glOrtho(left, right, bottom, top, -1, 1);
+  glState.projection = orthoMatrix(float(left), float(right), float(bottom), float(top), -1, 1);
+}
+
+void pushProjection() {
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  savedProjections.push_back(glState.projection);
+}
+
+void popProjection() {
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  if (!savedProjections.empty()) {
+    glState.projection = savedProjections.back();
+    savedProjections.pop_back();
+  }
+}
 
 void setViewport() {
   const ViewRect& v = glState.view;
@@ -22,9 +55,8 @@ void loadSceneProjection() {
   const double s = 40.0;
   const ViewWidening widen = viewWidening();
   glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  glFrustum(-4.0 / 3.0 * s * widen.x, 4.0 / 3.0 * s * widen.x, -s * widen.y, s * widen.y, 2.0 * s,
-            5000000.0);
+  loadFrustum(-4.0 / 3.0 * s * widen.x, 4.0 / 3.0 * s * widen.x, -s * widen.y, s * widen.y, 2.0 * s,
+              5000000.0);
   glMatrixMode(GL_MODELVIEW);
 }
 
@@ -33,12 +65,10 @@ bool atLeast4To3(const ViewRect& v) {
 }
 
 void pushOverlay(double left, double right, double bottom, double top) {
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  glOrtho(left, right, bottom, top, -1, 1);
+  disableCap(GL_DEPTH_TEST);
+  disableCap(GL_LIGHTING);
+  pushProjection();
+  loadOrtho(left, right, bottom, top);
   setViewport();
   glMatrixMode(GL_MODELVIEW);
   glPushMatrix();
@@ -58,15 +88,21 @@ std::uint16_t rampEntry(double value) {
 bool initGlState() {
   for (GLenum cap : {GL_ALPHA_TEST, GL_DEPTH_TEST, GL_LIGHTING, GL_LIGHT0, GL_LIGHT1, GL_BLEND,
                      GL_TEXTURE_2D, GL_NORMALIZE})
-    glEnable(cap);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    enableCap(cap);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
+  // What the record holds from here on, whatever the context held before.
+  depthWrites(true);
+  textureEnvMode(GL_MODULATE);
+  loadTextureIdentity();
+  colour4f(1, 1, 1, 1);
+  savedProjections.clear();
   setViewport();
   glHint(GL_PERSPECTIVE_CORRECTION_HINT, GL_NICEST);
   loadSceneProjection();
   glLoadIdentity();
 
   // Light 0 stays configured for the kinds that switch it on themselves.
-  glDisable(GL_LIGHT0);
+  disableCap(GL_LIGHT0);
   const GLfloat black[] = {0, 0, 0, 0};
   glLightModeli(GL_LIGHT_MODEL_LOCAL_VIEWER, 1);
   glLightModeli(GL_LIGHT_MODEL_TWO_SIDE, 0);
@@ -92,7 +128,7 @@ bool initGlState() {
 
   glClearColor(0, 0, 0, 1);
   glLineWidth(1);
-  glDisable(GL_LIGHT2);
+  disableCap(GL_LIGHT2);
 
   if (!settings.DefGamma) {
     const float g = gammaExponent(settings.Gamma);
@@ -120,11 +156,17 @@ float pictureScale() {
   return atLeast4To3(v) ? float(v.height) / 600.0f : float(v.width) / 800.0f;
 }
 
-void loadEyeFrustum(double fov) {
+void pushEyeFrustum(double fov) {
   const ViewWidening widen = viewWidening();
-  glLoadIdentity();
-  glFrustum(-1.3333334 * fov * widen.x, 1.3333334 * fov * widen.x, -fov * widen.y, fov * widen.y,
-            1.0, 1000.0);
+  pushProjection();
+  loadFrustum(-1.3333334 * fov * widen.x, 1.3333334 * fov * widen.x, -fov * widen.y,
+              fov * widen.y, 1.0, 1000.0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void popEyeFrustum() {
+  popProjection();
+  glMatrixMode(GL_MODELVIEW);
 }
 
 void pushOverlay800x600(OverlayAnchor anchor) {
@@ -146,11 +188,10 @@ void pushOverlayPixels() { pushOverlay(0, glState.view.width, 0, glState.view.he
 
 void popOverlay() {
   glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
+  popProjection();
   glMatrixMode(GL_MODELVIEW);
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_LIGHTING);
+  enableCap(GL_DEPTH_TEST);
+  enableCap(GL_LIGHTING);
 }
 
 float gammaExponent(std::uint32_t gamma) {

@@ -4,6 +4,9 @@
 #include <array>
 #include <cstdint>
 
+#include "math/mat4.h"
+#include "math/vec3.h"
+
 // The view being drawn: where it sits in the drawable, in pixels from the
 // drawable's bottom-left corner, and its place among the views (0 first).
 struct ViewRect {
@@ -11,12 +14,50 @@ struct ViewRect {
   std::uint32_t width = 1024, height = 768;
 };
 
-// What the renderer has set and so never asks OpenGL for.
+// What the renderer has set, kept so that it never asks OpenGL: the view,
+// the matrices it composes itself, and the state that decides what a
+// textured quad can add to the picture. The functions below change OpenGL
+// and the record together; the frame makes no other change to what is kept
+// here. Untracked by name: fog, stencil, texture generation and polygon
+// smoothing stay off, polygons filled, rendering to the screen.
 struct GlState {
   ViewRect view;
   std::uint32_t viewIndex = 0;
+  Mat4 projection = identityMatrix();  // the projection matrix now
+  Mat4 cameraView = identityMatrix();  // the model-view each object's draw begins with
+  bool lighting = false, texturing = false, blending = false, depthTest = false;
+  bool depthWrites = true;
+  std::uint32_t blendSource = 1, blendDestination = 0;  // GL_ONE, GL_ZERO
+  std::int32_t textureEnvMode = 0x2100;                 // GL_MODULATE
+  bool textureMatrixIdentity = true;
+  float colour[4] = {1, 1, 1, 1};
+  bool colourKnown = true;  // false after drawing that sets colours of its own
+  std::uint32_t boundTexture = 0;
 };
 extern GlState glState;
+
+// OpenGL's state changes, kept in the record as well (the capabilities
+// other than the four it keeps pass straight through).
+void enableCap(std::uint32_t cap);
+void disableCap(std::uint32_t cap);
+void blendFunc(std::uint32_t source, std::uint32_t destination);
+void depthWrites(bool on);
+void textureEnvMode(std::int32_t mode);
+void bindTexture(std::uint32_t texture);
+void colour4f(float red, float green, float blue, float alpha);
+void colour3f(float red, float green, float blue);
+// Drawing that set its own colours (vertex colours in a display list).
+void forgetColour();
+// The texture matrix: back to identity, or changed from it by the caller.
+void loadTextureIdentity();
+void textureMatrixChanged();
+
+// Replaces the model-view matrix with `m`, for one object's own drawing.
+void loadModelview(const Mat4& m);
+
+// Replaces the model-view matrix with the look from `eye` towards `centre`
+// (gluLookAt), kept as glState.cameraView.
+void loadCameraView(const Vec3& eye, const Vec3& centre, const Vec3& up);
 
 // The global OpenGL state every frame and scene object relies on: lights,
 // the view's projection, additive blending, swap interval and gamma.
@@ -37,9 +78,11 @@ ViewWidening viewWidening();
 // The view's pixels per unit of that 4:3 picture laid out 800 x 600.
 float pictureScale();
 
-// Replaces the current matrix with the frustum of things drawn around the
-// eye (sky shells, sky sprites): near 1, far 1000, half height fov.
-void loadEyeFrustum(double fov);
+// The frustum of things drawn around the eye (sky shells, sky sprites):
+// near 1, far 1000, half height fov, until popEyeFrustum gives the
+// projection back. The model-view matrix stays current.
+void pushEyeFrustum(double fov);
+void popEyeFrustum();
 
 // 2D drawing on top of the view, (0, 0) at its bottom left. The 800 x 600
 // space is fitted into the view without stretching, anchored at a corner

@@ -107,11 +107,9 @@ void recordTextureCoverage(std::uint32_t texture, const std::vector<TextureLevel
   if (coverage.levels > 0) coverages[texture] = std::move(coverage);
 }
 
-const TextureCoverage* findTextureCoverage(std::uint32_t texture, int width, int height) {
+const TextureCoverage* findTextureCoverage(std::uint32_t texture) {
   const auto found = coverages.find(texture);
-  if (found == coverages.end()) return nullptr;
-  const TextureCoverage& coverage = found->second;
-  return coverage.width == width && coverage.height == height ? &coverage : nullptr;
+  return found == coverages.end() ? nullptr : &found->second;
 }
 
 void forgetTextureCoverage() { coverages.clear(); }

@@ -51,9 +51,8 @@ TextureCoverage coverageOfLevels(const std::vector<TextureLevel>& levels);
 // name held before.
 void recordTextureCoverage(std::uint32_t texture, const std::vector<TextureLevel>& levels);
 
-// The grid kept for a texture name, or null when there is none or its
-// size no longer matches the bound texture's level 0.
-const TextureCoverage* findTextureCoverage(std::uint32_t texture, int width, int height);
+// The grid kept for a texture name, or null when there is none.
+const TextureCoverage* findTextureCoverage(std::uint32_t texture);
 
 // Forgets every grid; the scene's end, when its textures are no longer drawn.
 void forgetTextureCoverage();

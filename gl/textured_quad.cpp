@@ -8,6 +8,7 @@
 
 #include "gl/gl.h"
 #include "gl/gl_driver.h"
+#include "gl/gl_state.h"
 #include "gl/texture_coverage.h"
 
 bool skipDarkCells = true;
@@ -37,56 +38,27 @@ void drawWhole(const Vec3& c00, const Vec3& c10, const Vec3& c01, const Vec3& c1
   glEnd();
 }
 
-bool enabled(GLenum cap) { return glIsEnabled(cap) == GL_TRUE; }
-
 // After clamping, a colour component below or at 0 is 0; NaN may be anything.
 bool mayBeNonZero(float component) { return !(component <= 0.0f); }
 
-bool textureMatrixIsIdentity() {
-  GLfloat m[16];
-  glGetFloatv(GL_TEXTURE_MATRIX, m);
-  for (int i = 0; i < 16; ++i)
-    if (m[i] != (i % 5 == 0 ? 1.0f : 0.0f)) return false;
-  return true;
-}
-
 // The channels a cell must hold one of, besides alpha, for its texels to
-// change a pixel under the current state; -1 when no cell may be skipped.
-// With the texture modulating the current colour, blending (source alpha,
-// one) adds colour x alpha: nothing where alpha, or every colour channel
-// the current colour keeps, is zero. Blending (source alpha, one minus
-// source alpha) keeps the pixel where alpha is zero. Lighting, fog, texture
-// generation, a texture matrix, other texture functions, depth or stencil
-// writes and smoothed or unfilled polygons bring effects of their own;
-// feedback and selection report the quad as it is. (The blend equation is
-// never changed from addition here.)
+// change a pixel under the state the record holds; -1 when no cell may be
+// skipped. With the texture modulating the current colour, blending
+// (source alpha, one) adds colour x alpha: nothing where alpha, or every
+// colour channel the current colour keeps, is zero. Blending (source alpha,
+// one minus source alpha) keeps the pixel where alpha is zero. Lighting, a
+// texture matrix, other texture functions and depth writes bring effects of
+// their own. (The blend equation is never changed from addition here, and
+// the renderer never turns on fog, stencil, texture generation or smoothed
+// or unfilled polygons.)
 int neededChannels() {
-  GLint renderMode = 0;
-  glGetIntegerv(GL_RENDER_MODE, &renderMode);
-  if (renderMode != GL_RENDER) return -1;
-  for (GLenum cap : {GL_LIGHTING, GL_FOG, GL_STENCIL_TEST, GL_TEXTURE_GEN_S, GL_TEXTURE_GEN_T,
-                     GL_POLYGON_SMOOTH})
-    if (enabled(cap)) return -1;
-  if (!enabled(GL_TEXTURE_2D) || !enabled(GL_BLEND)) return -1;
-  GLboolean depthWrites = GL_TRUE;
-  glGetBooleanv(GL_DEPTH_WRITEMASK, &depthWrites);
-  if (enabled(GL_DEPTH_TEST) && depthWrites) return -1;
-  GLint mode = 0;
-  glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &mode);
-  if (mode != GL_MODULATE) return -1;
-  GLint polygonModes[2] = {0, 0};
-  glGetIntegerv(GL_POLYGON_MODE, polygonModes);
-  if (polygonModes[0] != GL_FILL || polygonModes[1] != GL_FILL) return -1;
-  if (!textureMatrixIsIdentity()) return -1;
-
-  GLint source = 0, destination = 0;
-  glGetIntegerv(GL_BLEND_SRC, &source);
-  glGetIntegerv(GL_BLEND_DST, &destination);
-  if (source != GL_SRC_ALPHA) return -1;
-  GLfloat colour[4] = {1, 1, 1, 1};
-  glGetFloatv(GL_CURRENT_COLOR, colour);
-  if (destination == GL_ONE_MINUS_SRC_ALPHA) return mayBeNonZero(colour[3]) ? kCellAlpha : 0;
-  if (destination != GL_ONE) return -1;
+  const GlState& g = glState;
+  if (g.lighting || !g.texturing || !g.blending || (g.depthTest && g.depthWrites)) return -1;
+  if (g.textureEnvMode != GL_MODULATE || !g.textureMatrixIdentity) return -1;
+  if (g.blendSource != GL_SRC_ALPHA || !g.colourKnown) return -1;
+  const float* colour = g.colour;
+  if (g.blendDestination == GL_ONE_MINUS_SRC_ALPHA) return mayBeNonZero(colour[3]) ? kCellAlpha : 0;
+  if (g.blendDestination != GL_ONE) return -1;
   if (!mayBeNonZero(colour[3])) return 0;
   return (mayBeNonZero(colour[0]) ? kCellRed : 0) | (mayBeNonZero(colour[1]) ? kCellGreen : 0) |
          (mayBeNonZero(colour[2]) ? kCellBlue : 0);
@@ -97,14 +69,15 @@ struct Clip {
   double x, y, w;
 };
 
-Clip toClip(const Vec3& p, const double* modelview, const double* projection, const GLint* viewport) {
+Clip toClip(const Vec3& p, const Mat4& modelview, const Mat4& projection, const ViewRect& view) {
   double eye[4], clip[4];
   for (int r = 0; r < 4; ++r)
-    eye[r] = modelview[r] * p.x + modelview[4 + r] * p.y + modelview[8 + r] * p.z + modelview[12 + r];
+    eye[r] = double(modelview[r]) * p.x + double(modelview[4 + r]) * p.y +
+             double(modelview[8 + r]) * p.z + double(modelview[12 + r]);
   for (int r = 0; r < 4; ++r)
-    clip[r] = projection[r] * eye[0] + projection[4 + r] * eye[1] + projection[8 + r] * eye[2] +
-              projection[12 + r] * eye[3];
-  return {clip[0] * viewport[2] / 2, clip[1] * viewport[3] / 2, clip[3]};
+    clip[r] = double(projection[r]) * eye[0] + double(projection[4 + r]) * eye[1] +
+              double(projection[8 + r]) * eye[2] + double(projection[12 + r]) * eye[3];
+  return {clip[0] * view.width / 2, clip[1] * view.height / 2, clip[3]};
 }
 
 // What the draw of a quad reaches: the deepest mipmap level it can sample
@@ -126,17 +99,14 @@ struct Reach {
 // largest of its entry at the four corners. Trilinear filtering reads levels
 // floor(lod) and the next; a sixteenth of a level covers rounding.
 Reach reach(const TextureCoverage& coverage, const Vec3& c00, const Vec3& c10, const Vec3& c01,
-            const Vec3& c11) {
+            const Vec3& c11, const Mat4& modelview) {
   const Reach unbounded{coverage.levels - 1, 1e30, 1e30};
-  double modelview[16], projection[16];
-  GLint viewport[4];
-  glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-  glGetDoublev(GL_PROJECTION_MATRIX, projection);
-  glGetIntegerv(GL_VIEWPORT, viewport);
-  const Clip corners[4] = {toClip(c00, modelview, projection, viewport),
-                           toClip(c10, modelview, projection, viewport),
-                           toClip(c01, modelview, projection, viewport),
-                           toClip(c11, modelview, projection, viewport)};
+  const Mat4& projection = glState.projection;
+  const ViewRect& view = glState.view;
+  const Clip corners[4] = {toClip(c00, modelview, projection, view),
+                           toClip(c10, modelview, projection, view),
+                           toClip(c01, modelview, projection, view),
+                           toClip(c11, modelview, projection, view)};
   double widest = 0;
   for (const Clip& c : corners) {
     if (!(c.w > 0)) return unbounded;  // reaches behind the eye
@@ -250,17 +220,10 @@ void drawLitRuns(const std::vector<bool>& lit, int columns, int rows, const Vec3
 }  // namespace
 
 void drawTexturedQuad(const Vec3& c00, const Vec3& c10, const Vec3& c01, const Vec3& c11,
-                      QuadPrimitive primitive) {
+                      QuadPrimitive primitive, const Mat4& modelview) {
   const int needed = skipDarkCells && glDriver.cellsPay ? neededChannels() : -1;
-  const TextureCoverage* coverage = nullptr;
-  if (needed >= 0) {
-    GLint texture = 0, width = 0, height = 0;
-    glGetIntegerv(GL_TEXTURE_BINDING_2D, &texture);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_WIDTH, &width);
-    glGetTexLevelParameteriv(GL_TEXTURE_2D, 0, GL_TEXTURE_HEIGHT, &height);
-    coverage = findTextureCoverage(std::uint32_t(texture), width, height);
-  }
-  const Reach r = coverage ? reach(*coverage, c00, c10, c01, c11) : Reach{};
+  const TextureCoverage* coverage = needed >= 0 ? findTextureCoverage(glState.boundTexture) : nullptr;
+  const Reach r = coverage ? reach(*coverage, c00, c10, c01, c11, modelview) : Reach{};
   if (!coverage || coverage->full[std::size_t(r.level)]) {
     drawWhole(c00, c10, c01, c11, primitive);
     return;

@@ -3,6 +3,51 @@
 
 #include <cmath>
 
+Mat4 identityMatrix() { return {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1}}; }
+
+Mat4 operator*(const Mat4& a, const Mat4& b) {
+  Mat4 product;
+  for (int column = 0; column < 4; ++column)
+    for (int row = 0; row < 4; ++row)
+      product[column * 4 + row] = a[row] * b[column * 4] + a[4 + row] * b[column * 4 + 1] +
+                                  a[8 + row] * b[column * 4 + 2] + a[12 + row] * b[column * 4 + 3];
+  return product;
+}
+
+Mat4 translationMatrix(const Vec3& t) {
+  return {{1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, t.x, t.y, t.z, 1}};
+}
+
+Mat4 rotationMatrix(float degrees, const Vec3& axis) {
+  const float n = std::sqrt(axis.x * axis.x + axis.y * axis.y + axis.z * axis.z);
+  if (!(n > 0)) return identityMatrix();  // OpenGL leaves the matrix as it is
+  const float x = axis.x / n, y = axis.y / n, z = axis.z / n;
+  const float radians = degrees * 3.14159265358979323846f / 180.0f;
+  const float c = std::cos(radians), s = std::sin(radians), k = 1 - c;
+  return {{x * x * k + c, y * x * k + z * s, x * z * k - y * s, 0,
+           x * y * k - z * s, y * y * k + c, y * z * k + x * s, 0,
+           x * z * k + y * s, y * z * k - x * s, z * z * k + c, 0,
+           0, 0, 0, 1}};
+}
+
+Mat4 scaleMatrix(const Vec3& s) {
+  return {{s.x, 0, 0, 0, 0, s.y, 0, 0, 0, 0, s.z, 0, 0, 0, 0, 1}};
+}
+
+Mat4 frustumMatrix(float left, float right, float bottom, float top, float zNear, float zFar) {
+  const float x = (2.0f * zNear) / (right - left), y = (2.0f * zNear) / (top - bottom);
+  const float a = (right + left) / (right - left), b = (top + bottom) / (top - bottom);
+  const float c = -(zFar + zNear) / (zFar - zNear);
+  const float d = -(2.0f * zFar * zNear) / (zFar - zNear);
+  return {{x, 0, 0, 0, 0, y, 0, 0, a, b, c, -1, 0, 0, d, 0}};
+}
+
+Mat4 orthoMatrix(float left, float right, float bottom, float top, float zNear, float zFar) {
+  return {{2.0f / (right - left), 0, 0, 0, 0, 2.0f / (top - bottom), 0, 0, 0, 0,
+           -2.0f / (zFar - zNear), 0, -(right + left) / (right - left),
+           -(top + bottom) / (top - bottom), -(zFar + zNear) / (zFar - zNear), 1}};
+}
+
 Mat4 basisMatrix(const Vec3& f, const Vec3& u, const Vec3& s) {
   return {{f.x, f.y, f.z, 0, s.x, s.y, s.z, 0, u.x, u.y, u.z, 0, 0, 0, 0, 1}};
 }

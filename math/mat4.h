@@ -13,6 +13,20 @@ struct Mat4 {
   const float* data() const { return m; }
 };
 
+Mat4 identityMatrix();
+
+// a x b: b's transform first, then a's (as OpenGL composes the current
+// matrix with the next).
+Mat4 operator*(const Mat4& a, const Mat4& b);
+
+// The matrices glTranslatef, glRotatef (degrees about an axis), glScalef,
+// glFrustum and glOrtho make, in single precision.
+Mat4 translationMatrix(const Vec3& t);
+Mat4 rotationMatrix(float degrees, const Vec3& axis);
+Mat4 scaleMatrix(const Vec3& s);
+Mat4 frustumMatrix(float left, float right, float bottom, float top, float zNear, float zFar);
+Mat4 orthoMatrix(float left, float right, float bottom, float top, float zNear, float zFar);
+
 // m[0..2] = f, m[4..6] = s, m[8..10] = u (note the order), no translation.
 Mat4 basisMatrix(const Vec3& f, const Vec3& u, const Vec3& s);
 

@@ -17,12 +17,7 @@ std::uint32_t framesThisSecond = 0;
 std::uint32_t shownFps = 0;
 
 void lookThroughCamera(const CameraDirector& camera) {
-  glLoadIdentity();
-  const Vec3& eye = camera.eye;
-  const Vec3 centre = eye + camera.forward;
-  const Vec3& up = camera.up;
-  gluLookAt(double(eye.x), double(eye.y), double(eye.z), double(centre.x), double(centre.y),
-            double(centre.z), double(up.x), double(up.y), double(up.z));
+  loadCameraView(camera.eye, camera.eye + camera.forward, camera.up);
 }
 
 namespace {
@@ -62,13 +57,11 @@ void countFpsWindow() {
 }
 
 void drawOverlays() {
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+  blendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   pushOverlay800x600(OverlayAnchor::kTopLeft);
   glLoadIdentity();
   // Clears any texture-matrix change an object left behind.
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
+  loadTextureIdentity();
   if (settings.ShowFPS) drawFps(shownFps);
   popOverlay();
   if (settings.ShowClock) drawClock();
@@ -83,7 +76,7 @@ void drawView(CameraDirector& camera) {
   drawAll(postPassList, camera);
   lookThroughCamera(camera);
   drawOverlays();
-  glEnable(GL_BLEND);
+  enableCap(GL_BLEND);
 }
 
 }  // namespace

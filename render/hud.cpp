@@ -67,7 +67,7 @@ void buildGlyphFont() {
     reportProblem(ProblemLevel::kWarning, "texture.txt", 0,
                   "c.jpg is not listed: the clock and the frame counter show blank boxes");
   glyphLists = glGenLists(kGlyphCount);
-  glBindTexture(GL_TEXTURE_2D, glyphTexture);
+  bindTexture(glyphTexture);
   if (!glyphLists) return;
   for (int n = 0; n < kGlyphCount; ++n) {
     glNewList(glyphLists + GLuint(n), GL_COMPILE);
@@ -96,11 +96,11 @@ void drawGlyphText(int x, int y, const char* text) {
 
 void drawFps(std::uint32_t count) {
   glLoadIdentity();
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glColor4f(1, 1, 1, 1);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glBindTexture(GL_TEXTURE_2D, glyphTexture);
+  enableCap(GL_TEXTURE_2D);
+  enableCap(GL_BLEND);
+  colour4f(1, 1, 1, 1);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
+  bindTexture(glyphTexture);
   char text[16];
   std::snprintf(text, sizeof text, "%u", unsigned(count));
   drawGlyphText(4, 558, text);
@@ -128,26 +128,26 @@ std::string clockText(const LocalTime& time, bool twelveHour) {
 void drawClock() {
   pushOverlay800x600(OverlayAnchor::kBottomRight);
   glLoadIdentity();
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_BLEND);
-  glEnable(GL_ALPHA_TEST);
+  enableCap(GL_TEXTURE_2D);
+  enableCap(GL_BLEND);
+  enableCap(GL_ALPHA_TEST);
   glAlphaFunc(GL_ALWAYS, 0);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
   const std::string text = clockText(host().localTime(), settings.TimeFormat);
-  glBindTexture(GL_TEXTURE_2D, glyphTexture);
-  glColor4f(1, 1, 1, 1);
-  glEnable(GL_BLEND);
+  bindTexture(glyphTexture);
+  colour4f(1, 1, 1, 1);
+  enableCap(GL_BLEND);
   drawGlyphText(525, 2, text.c_str());
   popOverlay();
 }
 
 void drawLoadingScreen() {
-  glEnable(GL_TEXTURE_2D);
-  glBindTexture(GL_TEXTURE_2D, signImage.glTexture);
+  enableCap(GL_TEXTURE_2D);
+  bindTexture(signImage.glTexture);
   pushOverlay800x600(OverlayAnchor::kCentre);
-  glColor4f(1, 1, 1, 1);
+  colour4f(1, 1, 1, 1);
   centredQuad(400, 350, 110, 110);
-  glBindTexture(GL_TEXTURE_2D, loadingImage.glTexture);
+  bindTexture(loadingImage.glTexture);
   centredQuad(400, 140, 100, 100);
   popOverlay();
 }

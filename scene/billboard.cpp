@@ -106,16 +106,12 @@ void Billboard::draw(CameraDirector& camera) {
   glPushMatrix();
   if (isEnv) {
     position = camera.eye + offset;
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    loadEyeFrustum(fov);
-    glMatrixMode(GL_MODELVIEW);
+    pushEyeFrustum(fov);
   }
   if (anchor) position = anchor->position + normalized(camera.up) * offset.y;
   if (!fixedOrientation) {
     // The view matrix's rows are the camera's right and up in world space.
-    GLfloat m[16];
-    glGetFloatv(GL_MODELVIEW_MATRIX, m);
+    const Mat4& m = glState.cameraView;
     rightAxis = Vec3(m[0], m[4], m[8]);
     upAxis = Vec3(m[1], m[5], m[9]);
   }
@@ -131,7 +127,7 @@ void Billboard::draw(CameraDirector& camera) {
       s = (1.0f - k * k) * haloRadius + k * size;
     }
   }
-  if (noDepthTest) glDisable(GL_DEPTH_TEST);
+  if (noDepthTest) disableCap(GL_DEPTH_TEST);
   // Without a found anchor there is no direction to line up with.
   if (alignToParent && anchor && length(anchor->position) > 0.0f) {
     const Vec3 yUp(0, 1, 0);
@@ -143,47 +139,45 @@ void Billboard::draw(CameraDirector& camera) {
       rightAxis = normalized(cross(yUp, anchor->position));
     }
   }
-  glTranslatef(position.x, position.y, position.z);
   const Vec3 h = rightAxis * aspect;
   const Vec3 n = cross(rightAxis, upAxis);
-  glRotatef(angle, n.x, n.y, n.z);
+  const Mat4 placed =
+      glState.cameraView * translationMatrix(position) * rotationMatrix(angle, n);
+  loadModelview(placed);
   const Vec3 c1 = s * (-h - upAxis), c2 = s * (h - upAxis);
   const Vec3 c3 = s * (-h + upAxis), c4 = s * (h + upAxis);
 
-  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
-  glDisable(GL_LIGHTING);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glDepthMask(GL_FALSE);
-  if (isHalo) glDisable(GL_DEPTH_TEST);
+  if (hasTexture) bindTexture(texture);
+  disableCap(GL_LIGHTING);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
+  depthWrites(false);
+  if (isHalo) disableCap(GL_DEPTH_TEST);
   if (alphaBlend) {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    blendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glAlphaFunc(GL_ALWAYS, 0.0f);
   }
   if (anchor)
-    glColor4f(tint.x, tint.y, tint.z, alpha + rand01() * 0.3f);
+    colour4f(tint.x, tint.y, tint.z, alpha + rand01() * 0.3f);
   else
-    glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    colour4f(1.0f, 1.0f, 1.0f, alpha);
   const bool hidden = blinking && blinkTime < blinkDark;
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glScalef(tiling, tiling, 1.0f);
-  glMatrixMode(GL_MODELVIEW);
-  if (!hidden) drawTexturedQuad(c1, c2, c3, c4, QuadPrimitive::kQuadStrip);
+  loadTextureIdentity();
+  if (tiling != 1.0f) {
+    glMatrixMode(GL_TEXTURE);
+    glScalef(tiling, tiling, 1.0f);
+    glMatrixMode(GL_MODELVIEW);
+    textureMatrixChanged();
+  }
+  if (!hidden) drawTexturedQuad(c1, c2, c3, c4, QuadPrimitive::kQuadStrip, placed);
 
-  glDepthMask(GL_TRUE);
-  glEnable(GL_LIGHTING);
-  if (isHalo || noDepthTest) glEnable(GL_DEPTH_TEST);
+  depthWrites(true);
+  enableCap(GL_LIGHTING);
+  if (isHalo || noDepthTest) enableCap(GL_DEPTH_TEST);
   if (alphaBlend) {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    blendFunc(GL_SRC_ALPHA, GL_ONE);
     glAlphaFunc(GL_ALWAYS, 0.0f);
   }
-  if (isEnv) {
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-  }
+  if (isEnv) popEyeFrustum();
   glPopMatrix();
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
+  loadTextureIdentity();
 }

@@ -7,6 +7,7 @@
 #include "data/block_reader.h"
 #include "data/line_rules.h"
 #include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
 #include "scene/parse_checks.h"
@@ -54,13 +55,13 @@ Vec3 Flame::ringPoint(int k, float radius) const {
 }
 
 void Flame::draw(CameraDirector&) {
-  glColor4f(1, 1, 1, 1);
-  glDisable(GL_TEXTURE_2D);
-  glDisable(GL_LIGHTING);
-  glDepthMask(GL_FALSE);
+  colour4f(1, 1, 1, 1);
+  disableCap(GL_TEXTURE_2D);
+  disableCap(GL_LIGHTING);
+  depthWrites(false);
   // The bands add light whatever the object drawn before left behind.
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  enableCap(GL_BLEND);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
 
   const float w = bandWidth;
   glBegin(GL_QUAD_STRIP);
@@ -72,16 +73,16 @@ void Flame::draw(CameraDirector&) {
       if (band == 1) edge.y -= w;
       if (band == 2) edge = ringPoint(k, ringRadius - w);
       if (band == 3) edge = ringPoint(k, ringRadius + w);
-      glColor4f(colourFrom.x, colourFrom.y, colourFrom.z, 1);
+      colour4f(colourFrom.x, colourFrom.y, colourFrom.z, 1);
       glVertex3f(p.x, p.y, p.z);
-      glColor4f(colourTo.x, colourTo.y, colourTo.z, 0);
+      colour4f(colourTo.x, colourTo.y, colourTo.z, 0);
       glVertex3f(edge.x, edge.y, edge.z);
     }
   }
   glEnd();
-  glDisable(GL_BLEND);
+  disableCap(GL_BLEND);
 
-  glColor4f(colourFrom.x, colourFrom.y, colourFrom.z, 1);
+  colour4f(colourFrom.x, colourFrom.y, colourFrom.z, 1);
   glBegin(GL_LINE_STRIP);
   for (int k = 0; k < kRingPoints; ++k) {
     const Vec3 p = ringPoint(k, ringRadius);
@@ -89,10 +90,10 @@ void Flame::draw(CameraDirector&) {
   }
   glEnd();
 
-  glEnable(GL_BLEND);
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_LIGHTING);
-  glDepthMask(GL_TRUE);
+  enableCap(GL_BLEND);
+  enableCap(GL_TEXTURE_2D);
+  enableCap(GL_LIGHTING);
+  depthWrites(true);
 }
 
 void Flame::update(double) {}

@@ -170,24 +170,22 @@ void Flare::draw(CameraDirector& camera) {
   Sight& sight = sights[glState.viewIndex];
   const Vec3 screenCentre(float(view.width / 2), float(view.height / 2), 0);
 
-  glPushMatrix();
-  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
+  if (hasTexture) bindTexture(texture);
   if (isEnv) {
     position = camera.eye + offset;
-    loadEyeFrustum(fov);
+    pushEyeFrustum(fov);
   }
   if (anchor)
     position = anchoredPosition(anchor->position, anchor->xAxis, anchor->yAxis, offset);
   else if (anchorMissing)
     position = anchoredPosition({0, 0, 0}, {0, 0, 1}, {1, 0, 0}, offset);
-  glMatrixMode(GL_MODELVIEW);
 
   GLdouble modelview[16], projection[16];
+  for (int i = 0; i < 16; ++i) {
+    modelview[i] = glState.cameraView[i];
+    projection[i] = glState.projection[i];
+  }
   const GLint viewport[4] = {view.x, view.y, GLint(view.width), GLint(view.height)};
-  glGetDoublev(GL_MODELVIEW_MATRIX, modelview);
-  glGetDoublev(GL_PROJECTION_MATRIX, projection);
   GLdouble winX = 0, winY = 0, winZ = 0;
   if (!gluProject(position.x, position.y, position.z, modelview, projection, viewport, &winX, &winY,
                   &winZ))
@@ -201,38 +199,35 @@ void Flare::draw(CameraDirector& camera) {
 
   if (sight.fade > 0) {
     pushOverlayPixels();
-    glDisable(GL_LIGHTING);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+    disableCap(GL_LIGHTING);
+    blendFunc(GL_SRC_ALPHA, GL_ONE);
     float focus = 1;
     if (hasFocus) {
       focus = (dot(normalized(offset), camera.forward) - focusThreshold) / (1 - focusThreshold);
       if (!(focus >= 0)) focus = 0;
     }
-    glColor4f(1, 1, 1, focus * sight.fade * lumin);
+    colour4f(1, 1, 1, focus * sight.fade * lumin);
     // From here on in the view's own pixels.
     const Vec3 source(float(winX - view.x), float(winY - view.y), 0);
-    glTranslatef(source.x, source.y, 0);
-    glRotatef(angle, 0, 0, 1);
+    Mat4 placed = translationMatrix(source) * rotationMatrix(angle, {0, 0, 1});
     if (hasOrient)
-      glRotatef(90 * dot(unitOrZero(source), unitOrZero(orientPoint - screenCentre)), 0, 0, 1);
-    drawSprite();
+      placed = placed * rotationMatrix(90 * dot(unitOrZero(source), unitOrZero(orientPoint - screenCentre)),
+                                       {0, 0, 1});
+    drawSprite(placed);
     popOverlay();
     if (lensEffect) drawLensEffect(source, screenCentre);
-    glEnable(GL_LIGHTING);
+    enableCap(GL_LIGHTING);
   }
 
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-  glPopMatrix();
+  loadTextureIdentity();
+  if (isEnv) popEyeFrustum();
 }
 
-void Flare::drawSprite() const {
+void Flare::drawSprite(const Mat4& placed) const {
   const float s = pictureScale() * size, a = aspect;
+  loadModelview(placed);
   drawTexturedQuad({-s * a, -s, 0}, {s * a, -s, 0}, {-s * a, s, 0}, {s * a, s, 0},
-                   QuadPrimitive::kQuads);
+                   QuadPrimitive::kQuads, placed);
 }
 
 void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
@@ -254,18 +249,17 @@ void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
   static const Ring rings[3] = {{0.1f, 2.2f, 1.0f, 0.7f, 0.5f, 0.2f, false},
                                 {0.5f, 1.2f, 1.0f, 0.3f, 0.3f, 0.7f, false},
                                 {1.7f, 1.8f, 0.4f, 0.3f, 0.9f, 0.15f, true}};
-  glBindTexture(GL_TEXTURE_2D, lensTextures[2]);
+  bindTexture(lensTextures[2]);
   for (const Ring& ring : rings) {
     const Vec3 c = source + toCentre * ring.place;
     const float m = ring.mirrored ? -1.0f : 1.0f;
     const Vec3 flip(m, m, 1);
-    glLoadIdentity();
-    glTranslatef(c.x, c.y, 0);
-    glScalef(ring.scale, ring.scale, 1);
-    glColor4f(ring.red, ring.green, ring.blue, ring.alpha);
+    const Mat4 placed = translationMatrix(c) * scaleMatrix({ring.scale, ring.scale, 1});
+    loadModelview(placed);
+    colour4f(ring.red, ring.green, ring.blue, ring.alpha);
     drawTexturedQuad({q1.x * flip.x, q1.y * flip.y, q1.z}, {q2.x * flip.x, q2.y * flip.y, q2.z},
                      {q3.x * flip.x, q3.y * flip.y, q3.z}, {q4.x * flip.x, q4.y * flip.y, q4.z},
-                     QuadPrimitive::kQuadStrip);
+                     QuadPrimitive::kQuadStrip, placed);
   }
 
   const float elementScale = pictureScale() * lensSize;
@@ -273,15 +267,14 @@ void Flare::drawLensEffect(const Vec3& source, const Vec3& centre) const {
     const float p = lensPositions[i];
     rotateAboutAxis(sideways, Vec3(0, 0, 1), 90 * t * p);  // accumulates along the string
     const Vec3 c = source + toCentre * p + sideways * (2 * (2 - p));
-    glLoadIdentity();
-    glTranslatef(c.x, c.y, 0);
-    glScalef(1.5f, 1.5f, 1);
-    if (hasOrient) glRotatef(90 * t, 0, 0, 1);
-    glDisable(GL_LIGHTING);
-    glBindTexture(GL_TEXTURE_2D, i < 20 ? lensTextures[1] : lensTextures[0]);
-    glColor4f(i / 30.0f + 0.3f, 0.2f, 1 - i / 10.0f, 0.79f);
+    Mat4 placed = translationMatrix(c) * scaleMatrix({1.5f, 1.5f, 1});
+    if (hasOrient) placed = placed * rotationMatrix(90 * t, {0, 0, 1});
+    loadModelview(placed);
+    disableCap(GL_LIGHTING);
+    bindTexture(i < 20 ? lensTextures[1] : lensTextures[0]);
+    colour4f(i / 30.0f + 0.3f, 0.2f, 1 - i / 10.0f, 0.79f);
     const float e = elementScale * lensScales[i];
-    drawTexturedQuad({-e, -e, 0}, {e, -e, 0}, {-e, e, 0}, {e, e, 0}, QuadPrimitive::kQuads);
+    drawTexturedQuad({-e, -e, 0}, {e, -e, 0}, {-e, e, 0}, {e, e, 0}, QuadPrimitive::kQuads, placed);
   }
   popOverlay();
 }

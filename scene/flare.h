@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "gl/point_occlusion.h"
+#include "math/mat4.h"
 #include "scene/scene_object.h"
 
 // The glare of a bright light: a screen-aligned sprite where the source
@@ -65,6 +66,6 @@ class Flare : public SceneObject {
   void parseLine(BlockReader& block, const ObjectList& list);
 
  private:
-  void drawSprite() const;
+  void drawSprite(const Mat4& placed) const;
   void drawLensEffect(const Vec3& source, const Vec3& centre) const;
 };

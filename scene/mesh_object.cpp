@@ -8,6 +8,7 @@
 #include "data/load_report.h"
 #include "data/mesh_lists.h"
 #include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "math/mat4.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
@@ -84,9 +85,9 @@ void MeshObject::parseLine(BlockReader& block, const ObjectList&) {
 void MeshObject::draw(CameraDirector&) {
   glPushMatrix();
   glTranslatef(position.x, position.y, position.z);
-  glDisable(GL_ALPHA_TEST);
-  glDisable(GL_BLEND);
-  glEnable(GL_CULL_FACE);
+  disableCap(GL_ALPHA_TEST);
+  disableCap(GL_BLEND);
+  enableCap(GL_CULL_FACE);
 
   // Columns xAxis, yAxis and their cross product: local x goes to xAxis.
   const Mat4 basis = basisMatrix(xAxis, cross(xAxis, yAxis), yAxis);
@@ -94,41 +95,41 @@ void MeshObject::draw(CameraDirector&) {
   glRotatef(orientAngle, orientAxis.x, orientAxis.y, orientAxis.z);
   glScalef(scale, scale, scale);
 
-  glColor3f(1, 1, 1);
-  glEnable(GL_TEXTURE_2D);
-  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
-  glDepthMask(GL_FALSE);
-  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, light ? GL_ADD : GL_MODULATE);
-  if (illum) glDisable(GL_LIGHTING);
+  colour3f(1, 1, 1);
+  enableCap(GL_TEXTURE_2D);
+  if (hasTexture) bindTexture(texture);
+  depthWrites(false);
+  textureEnvMode(light ? GL_ADD : GL_MODULATE);
+  if (illum) disableCap(GL_LIGHTING);
   if (metal) {
-    glDisable(GL_COLOR_MATERIAL);
+    disableCap(GL_COLOR_MATERIAL);
     const float specular[4] = {0.4f, 0.4f, 0.4f, 1.0f};
     glMaterialfv(GL_FRONT, GL_SPECULAR, specular);
     glMaterialf(GL_FRONT, GL_SHININESS, 19.6f);
-    glEnable(GL_LIGHT0);
+    enableCap(GL_LIGHT0);
   }
   if (blend) {
-    glEnable(GL_ALPHA_TEST);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glDisable(GL_CULL_FACE);
-    glColor4f(1, 1, 1, colour.x);
+    enableCap(GL_ALPHA_TEST);
+    enableCap(GL_BLEND);
+    blendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    disableCap(GL_CULL_FACE);
+    colour4f(1, 1, 1, colour.x);
   }
 
   glCallList(displayList);
 
-  glDepthMask(GL_TRUE);
+  depthWrites(true);
   // Textures of later objects multiply their lit colour again.
-  if (light) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  if (metal) glDisable(GL_LIGHT0);
-  glEnable(GL_ALPHA_TEST);
-  glEnable(GL_BLEND);
-  glEnable(GL_LIGHTING);
-  glDisable(GL_TEXTURE_GEN_S);
-  glDisable(GL_TEXTURE_GEN_T);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glDisable(GL_FOG);
-  glDisable(GL_CULL_FACE);
+  if (light) textureEnvMode(GL_MODULATE);
+  if (metal) disableCap(GL_LIGHT0);
+  enableCap(GL_ALPHA_TEST);
+  enableCap(GL_BLEND);
+  enableCap(GL_LIGHTING);
+  disableCap(GL_TEXTURE_GEN_S);
+  disableCap(GL_TEXTURE_GEN_T);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
+  disableCap(GL_FOG);
+  disableCap(GL_CULL_FACE);
   glPopMatrix();
 }
 

@@ -10,6 +10,7 @@
 #include "data/line_rules.h"
 #include "data/load_report.h"
 #include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "math/random.h"
 #include "scene/keyword_values.h"
 #include "scene/parse_block.h"
@@ -57,7 +58,7 @@ void drawParticle(const Vec3& at, double angle, const Vec3& normal, float alpha,
   glPushMatrix();
   glTranslated(at.x, at.y, at.z);
   glRotated(angle, normal.x, normal.y, normal.z);
-  glColor4f(1, 1, 1, alpha);
+  colour4f(1, 1, 1, alpha);
   drawSprite(a, b, s);
   glPopMatrix();
 }
@@ -235,22 +236,20 @@ void ParticleSystem::draw(CameraDirector&) {
   if (mode == ParticleMode::Flash && count == 0) return;
 
   glPushMatrix();
-  float view[16];
-  glGetFloatv(GL_MODELVIEW_MATRIX, view);
-  glBindTexture(GL_TEXTURE_2D, texture);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  bindTexture(texture);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
   glTranslatef(position.x, position.y, position.z);
   if (mode == ParticleMode::Flash)
     drawBolt();
   else
-    drawCameraFacing(view);
+    drawCameraFacing(glState.cameraView.data());
   glPopMatrix();
 }
 
 void ParticleSystem::drawCameraFacing(const float* view) {
-  glDisable(GL_DEPTH_TEST);
-  glDisable(GL_LIGHTING);
-  glDisable(GL_ALPHA_TEST);
+  disableCap(GL_DEPTH_TEST);
+  disableCap(GL_LIGHTING);
+  disableCap(GL_ALPHA_TEST);
 
   // The burst's phase; with no period yet the glow stays transparent.
   const float k = period > 0 ? timer / period : 0.0f;
@@ -258,7 +257,7 @@ void ParticleSystem::drawCameraFacing(const float* view) {
   const Vec3 d = position - point1;
   const Vec3 glowA = unitOrZero(cross(d, Vec3(0, 1, 0)));
   const Vec3 glowB = unitOrZero(cross(glowA, d));
-  glColor4f(1, 1, 1, pulse);
+  colour4f(1, 1, 1, pulse);
   drawSprite(glowA, glowB, 2000.0f);
 
   // The camera's right and up, from the view matrix.
@@ -275,17 +274,17 @@ void ParticleSystem::drawCameraFacing(const float* view) {
       drawParticle(positions[i], 20.0 * k * spread, normal, pulse, right, up, 500.0f);
     }
   }
-  glEnable(GL_DEPTH_TEST);
+  enableCap(GL_DEPTH_TEST);
 }
 
 void ParticleSystem::drawBolt() {
-  glDisable(GL_LIGHTING);
-  glEnable(GL_CULL_FACE);
+  disableCap(GL_LIGHTING);
+  enableCap(GL_CULL_FACE);
   glCullFace(GL_FRONT);
   const float k = spin / 0.1f;
   const float centreAlpha = rand01() * 0.4f + 0.2f - float(std::abs(boltStep)) / count * 0.2f;
   size = rand01() * 1000.0f + 2000.0f;
-  glDepthMask(GL_FALSE);
+  depthWrites(false);
 
   const Vec3& rot = yAxis;
   const Vec3 a = cross(rot, Vec3(0, 1, 0));
@@ -301,9 +300,9 @@ void ParticleSystem::drawBolt() {
     drawParticle(positions[i], angle, normal, alpha, a, b, 250.0f);
   }
 
-  glEnable(GL_ALPHA_TEST);
-  glDepthMask(GL_TRUE);
-  glEnable(GL_LIGHTING);
+  enableCap(GL_ALPHA_TEST);
+  depthWrites(true);
+  enableCap(GL_LIGHTING);
   glCullFace(GL_BACK);
-  glDisable(GL_CULL_FACE);
+  disableCap(GL_CULL_FACE);
 }

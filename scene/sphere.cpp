@@ -225,14 +225,11 @@ void Sphere::draw(CameraDirector& camera) {
   glPushMatrix();
   if (isEnv) {
     position = camera.eye;
-    glDisable(GL_LIGHTING);
-    glDisable(GL_DEPTH_TEST);
-    glMatrixMode(GL_PROJECTION);
-    glPushMatrix();
-    loadEyeFrustum(fov);
-    glMatrixMode(GL_MODELVIEW);
+    disableCap(GL_LIGHTING);
+    disableCap(GL_DEPTH_TEST);
+    pushEyeFrustum(fov);
   }
-  if (isLight) glDisable(GL_LIGHTING);
+  if (isLight) disableCap(GL_LIGHTING);
   if (relativeToParent && !onParent) {
     position += parentPosition();
     onParent = true;
@@ -246,25 +243,26 @@ void Sphere::draw(CameraDirector& camera) {
     glLoadIdentity();
     glTranslatef(detiling / 360.0f + 2.0f * spin / 360.0f * tiling, 0.0f, 0.0f);
     glMatrixMode(GL_MODELVIEW);
+    textureMatrixChanged();
   }
-  if (hasTexture) glBindTexture(GL_TEXTURE_2D, texture);
+  if (hasTexture) bindTexture(texture);
 
   if (alpha >= 1.0f) {
-    glDisable(GL_BLEND);
-    glEnable(GL_COLOR_MATERIAL);
-    if (!isEnv) glEnable(GL_CULL_FACE);
-    glColor3f(1.0f, 1.0f, 1.0f);
+    disableCap(GL_BLEND);
+    enableCap(GL_COLOR_MATERIAL);
+    if (!isEnv) enableCap(GL_CULL_FACE);
+    colour3f(1.0f, 1.0f, 1.0f);
   } else {
-    glColor4f(1.0f, 1.0f, 1.0f, alpha);
-    if (!isLight) glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-    if (!isEnv) glEnable(GL_CULL_FACE);
+    colour4f(1.0f, 1.0f, 1.0f, alpha);
+    if (!isLight) blendFunc(GL_SRC_ALPHA, GL_ONE);
+    if (!isEnv) enableCap(GL_CULL_FACE);
   }
   if (isEnv) {
-    glEnable(GL_CULL_FACE);
+    enableCap(GL_CULL_FACE);
     glCullFace(GL_FRONT);  // the inside of the shell is seen
   }
   if (specular) {
-    glDisable(GL_COLOR_MATERIAL);
+    disableCap(GL_COLOR_MATERIAL);
     glMaterialfv(GL_FRONT, GL_SPECULAR, kSpecularColour);
     glMaterialf(GL_FRONT, GL_SHININESS, 15.6f);
   } else {
@@ -272,100 +270,98 @@ void Sphere::draw(CameraDirector& camera) {
     glMaterialf(GL_FRONT, GL_SHININESS, 12.6f);
   }
   if (alphaTexture) {
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
+    blendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    enableCap(GL_BLEND);
   }
   if (hasAtmosphere) {
     // The shell's local x axis runs from the camera through the centre.
-    glEnable(GL_BLEND);
+    enableCap(GL_BLEND);
     const Vec3 d = normalized(position - camera.position);
     const Vec3 r = normalized(cross(d, camera.up));
     const Vec3 u = normalized(cross(d, r));
     const GLfloat facing[16] = {d.x, d.y, d.z, 0, r.x, r.y, r.z, 0, u.x, u.y, u.z, 0, 0, 0, 0, 1};
     glMultMatrixf(facing);
-    glDepthMask(GL_FALSE);
+    depthWrites(false);
   }
   if (flash) {
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, alphaTexture ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
+    enableCap(GL_BLEND);
+    blendFunc(GL_SRC_ALPHA, alphaTexture ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
     const float fade = flashTime / flashPeriod;
     if (randomFlash)
-      glColor4f(1.0f, 1.0f, 1.0f, flashOn ? rand01() * 0.7f + 0.3f : 0.0f);
+      colour4f(1.0f, 1.0f, 1.0f, flashOn ? rand01() * 0.7f + 0.3f : 0.0f);
     else
-      glColor4f(1.0f, 1.0f, 1.0f, flashOn ? fade : 1.0f - fade);
+      colour4f(1.0f, 1.0f, 1.0f, flashOn ? fade : 1.0f - fade);
     glMatrixMode(GL_TEXTURE);
     glTranslatef(texOffsetU, texOffsetV, 0.0f);
     if (randomFlash) glRotatef(texRotation, 0.0f, 0.0f, 1.0f);
     glMatrixMode(GL_MODELVIEW);
+    textureMatrixChanged();
   }
   if (scan) {
-    glDisable(GL_LIGHTING);
-    glEnable(GL_BLEND);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    disableCap(GL_LIGHTING);
+    enableCap(GL_BLEND);
+    blendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
   }
   glScalef(radius, radius, radius);
   if (relativeToParent) {
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(colour.x, colour.y, colour.z, 1.0f);
+    disableCap(GL_TEXTURE_2D);
+    colour4f(colour.x, colour.y, colour.z, 1.0f);
   }
   if (maskOnly) {
-    glEnable(GL_BLEND);
-    glDisable(GL_LIGHTING);
-    glDisable(GL_TEXTURE_2D);
-    glColor4f(0.0f, 0.0f, 0.0f, 0.0f);
+    enableCap(GL_BLEND);
+    disableCap(GL_LIGHTING);
+    disableCap(GL_TEXTURE_2D);
+    colour4f(0.0f, 0.0f, 0.0f, 0.0f);
   }
-  if (depthWritesOff) glDepthMask(GL_FALSE);
+  if (depthWritesOff) depthWrites(false);
   glMatrixMode(GL_TEXTURE);
   glScalef(tiling, tiling, 1.0f);
   glMatrixMode(GL_MODELVIEW);
+  textureMatrixChanged();
 
   if (scan)
     drawScan();
   else if (displayList != 0)  // a mesh that could not be built
     glCallList(displayList);
+  forgetColour();  // the atmosphere's lists colour their own vertices
 
-  if (scan) glEnable(GL_LIGHTING);
-  if (depthWritesOff) glDepthMask(GL_TRUE);
+  if (scan) enableCap(GL_LIGHTING);
+  if (depthWritesOff) depthWrites(true);
   if (maskOnly) {
-    glEnable(GL_LIGHTING);
-    glEnable(GL_TEXTURE_2D);
-    glColor4f(1.0f, 1.0f, 1.0f, 1.0f);
+    enableCap(GL_LIGHTING);
+    enableCap(GL_TEXTURE_2D);
+    colour4f(1.0f, 1.0f, 1.0f, 1.0f);
   }
-  glDisable(GL_COLOR_MATERIAL);
-  glEnable(GL_BLEND);
-  if (relativeToParent) glEnable(GL_TEXTURE_2D);
+  disableCap(GL_COLOR_MATERIAL);
+  enableCap(GL_BLEND);
+  if (relativeToParent) enableCap(GL_TEXTURE_2D);
   if (isEnv) {
     position = camera.position;
-    glEnable(GL_LIGHTING);
-    glMatrixMode(GL_PROJECTION);
-    glPopMatrix();
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_DEPTH_TEST);
+    enableCap(GL_LIGHTING);
+    popEyeFrustum();
+    enableCap(GL_DEPTH_TEST);
     glCullFace(GL_BACK);
   }
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
-  glEnable(GL_LIGHTING);
-  if (hasAtmosphere || flash) glDepthMask(GL_TRUE);
-  if (flash) glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glDisable(GL_CULL_FACE);
+  loadTextureIdentity();
+  enableCap(GL_LIGHTING);
+  if (hasAtmosphere || flash) depthWrites(true);
+  if (flash) textureEnvMode(GL_MODULATE);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
+  disableCap(GL_CULL_FACE);
   glPopMatrix();
 }
 
 void Sphere::drawScan() {
-  glDisable(GL_DEPTH_TEST);
-  glEnable(GL_CULL_FACE);
-  glColor4f(colour.x, colour.y, colour.z, 1.0f);
-  glBindTexture(GL_TEXTURE_2D, 0);
+  disableCap(GL_DEPTH_TEST);
+  enableCap(GL_CULL_FACE);
+  colour4f(colour.x, colour.y, colour.z, 1.0f);
+  bindTexture(0);
   glMatrixMode(GL_TEXTURE);
   glLoadIdentity();
   glScalef(40.0f, 40.0f, 1.0f);
   glMatrixMode(GL_MODELVIEW);
+  textureMatrixChanged();
   if (displayList != 0) glCallList(displayList);
-  glEnable(GL_DEPTH_TEST);
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
+  enableCap(GL_DEPTH_TEST);
+  loadTextureIdentity();
 }

@@ -11,9 +11,11 @@
 #include "data/jpeg_decoder.h"
 #include "data/texture_catalogue.h"
 #include "data/texture_upload.h"
+#include "gl/gl_state.h"
 #include "render/frame.h"
 #include "render/hud.h"
 #include "render/session.h"
+#include "render/views.h"
 #include "scene/billboard.h"
 #include "scene/flame.h"
 #include "scene/flare.h"
@@ -179,6 +181,65 @@ TEST_F(DefaultSceneGl, FirstSecondShowsTheSunOnADarkSky) {
     }
   EXPECT_LT(sum / (kGlTestWidth * kGlTestHeight * 3), 90);
   EXPECT_EQ(glGetError(), GLenum(GL_NO_ERROR));
+}
+
+// What the record (gl/gl_state.h) holds, against what OpenGL answers.
+void expectRecordHolds(const char* after) {
+  const GlState& g = glState;
+  auto on = [](GLenum cap) { return glIsEnabled(cap) == GL_TRUE; };
+  auto integer = [](GLenum name) {
+    GLint value = 0;
+    glGetIntegerv(name, &value);
+    return value;
+  };
+  auto matrix = [](GLenum name) {
+    Mat4 m;
+    glGetFloatv(name, m.m);
+    return m;
+  };
+  auto same = [](const Mat4& a, const Mat4& b) {
+    for (int i = 0; i < 16; ++i)
+      if (a[i] != b[i]) return false;
+    return true;
+  };
+  EXPECT_EQ(g.lighting, on(GL_LIGHTING)) << after;
+  EXPECT_EQ(g.texturing, on(GL_TEXTURE_2D)) << after;
+  EXPECT_EQ(g.blending, on(GL_BLEND)) << after;
+  EXPECT_EQ(g.depthTest, on(GL_DEPTH_TEST)) << after;
+  EXPECT_EQ(g.depthWrites, integer(GL_DEPTH_WRITEMASK) == GL_TRUE) << after;
+  EXPECT_EQ(GLint(g.blendSource), integer(GL_BLEND_SRC)) << after;
+  EXPECT_EQ(GLint(g.blendDestination), integer(GL_BLEND_DST)) << after;
+  EXPECT_EQ(GLint(g.boundTexture), integer(GL_TEXTURE_BINDING_2D)) << after;
+  GLint envMode = 0;
+  glGetTexEnviv(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, &envMode);
+  EXPECT_EQ(g.textureEnvMode, envMode) << after;
+  if (g.colourKnown) {
+    GLfloat colour[4];
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    for (int i = 0; i < 4; ++i) EXPECT_EQ(g.colour[i], colour[i]) << after;
+  }
+  if (g.textureMatrixIdentity) {
+    EXPECT_TRUE(same(matrix(GL_TEXTURE_MATRIX), identityMatrix())) << after;
+  }
+  EXPECT_TRUE(same(matrix(GL_PROJECTION_MATRIX), g.projection)) << after;
+  EXPECT_TRUE(same(matrix(GL_MODELVIEW_MATRIX), g.cameraView)) << after;
+}
+
+// The renderer never asks OpenGL for its state: after every object's draw
+// the record holds what OpenGL holds, and the model-view is the camera's.
+TEST_F(DefaultSceneGl, TheStateRecordHoldsWhatOpenGLHoldsAfterEveryObject) {
+  ArchiveFixture archive(defaultMembers());
+  start();
+  for (int i = 0; i < 40; ++i) makeFrame(0.05);
+  CameraDirector& camera = views[0].camera;
+  lookThroughCamera(camera);
+  expectRecordHolds("the camera's view");
+  for (const SceneList* list : {&firstPassList, &worldObjectList, &postPassList}) {
+    for (SceneObject* object : *list) {
+      object->draw(camera);
+      expectRecordHolds(object->name);
+    }
+  }
 }
 
 // The camera keeps clear of every sphere, shells included, wherever a moon's

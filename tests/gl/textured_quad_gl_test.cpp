@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "data/texture_upload.h"
+#include "gl/gl_state.h"
 #include "tests/support/gl_fixture.h"
 
 namespace {
@@ -66,7 +67,7 @@ Frame cleared() {
 Frame drawn(const Quad& quad, bool cells) {
   cleared();
   skipDarkCells = cells;
-  drawTexturedQuad(quad.c00, quad.c10, quad.c01, quad.c11, quad.primitive);
+  drawTexturedQuad(quad.c00, quad.c10, quad.c01, quad.c11, quad.primitive, identityMatrix());
   skipDarkCells = true;
   return readFrame();
 }
@@ -110,28 +111,18 @@ Quad turnedQuad(const Vec3& centre, float half, float aspect, float degrees, flo
 struct TexturedQuadGl : GlTest {
   void SetUp() override {
     GlTest::SetUp();
-    glEnable(GL_TEXTURE_2D);
-    glEnable(GL_BLEND);
-    glEnable(GL_ALPHA_TEST);  // passing everything, as in the scene
-    glDepthMask(GL_FALSE);
+    enableCap(GL_TEXTURE_2D);
+    enableCap(GL_BLEND);
+    enableCap(GL_ALPHA_TEST);  // passing everything, as in the scene
+    depthWrites(false);
   }
   void TearDown() override {
-    glDepthMask(GL_TRUE);
+    depthWrites(true);
     glClearColor(0, 0, 0, 1);
   }
 
-  static void pixelSpace() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glOrtho(0, kGlTestWidth, 0, kGlTestHeight, -1, 1);
-    glMatrixMode(GL_MODELVIEW);
-  }
-  static void perspective() {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    glFrustum(-1, 1, -0.75, 0.75, 1, 1000);
-    glMatrixMode(GL_MODELVIEW);
-  }
+  static void pixelSpace() { setProjection(orthoMatrix(0, kGlTestWidth, 0, kGlTestHeight, -1, 1)); }
+  static void perspective() { setProjection(frustumMatrix(-1, 1, -0.75f, 0.75f, 1, 1000)); }
 };
 
 TEST_F(TexturedQuadGl, CellsChangeNoPixelTheWholeQuadWouldNot) {
@@ -161,12 +152,12 @@ TEST_F(TexturedQuadGl, CellsChangeNoPixelTheWholeQuadWouldNot) {
     // Culling keeps the whole quad's winding to its cells.
     if (n % 6 == 1) glEnable(GL_CULL_FACE);
     const bool blend = n % 5 == 4;
-    glBindTexture(GL_TEXTURE_2D, blend ? alphaOnly : (n % 4 == 3 ? large : small));
-    glBlendFunc(GL_SRC_ALPHA, blend ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
+    bindTexture(blend ? alphaOnly : (n % 4 == 3 ? large : small));
+    blendFunc(GL_SRC_ALPHA, blend ? GL_ONE_MINUS_SRC_ALPHA : GL_ONE);
     compare(drawn(quad, false), drawn(quad, true), blend ? blended : additive);
     glDisable(GL_CULL_FACE);
   }
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
 
   for (const Comparison* c : {&additive, &blended}) {
     EXPECT_LE(c->largestDifference, 2);
@@ -179,12 +170,12 @@ TEST_F(TexturedQuadGl, CellsChangeNoPixelTheWholeQuadWouldNot) {
 
 TEST_F(TexturedQuadGl, AllLitTexturesDrawWholeAndAllDarkOnesNothing) {
   pixelSpace();
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
   const Quad quad = turnedQuad(Vec3(30, 20, 0), 200, 1, 30, 0, QuadPrimitive::kQuads);
-  glBindTexture(GL_TEXTURE_2D, uniformTexture(200));
+  bindTexture(uniformTexture(200));
   EXPECT_EQ(drawn(quad, true), drawn(quad, false));
 
-  glBindTexture(GL_TEXTURE_2D, uniformTexture(0));
+  bindTexture(uniformTexture(0));
   const Frame before = cleared();
   EXPECT_NE(drawn(quad, false), before);  // the whole quad adds alpha
   EXPECT_EQ(drawn(quad, true), before);
@@ -193,10 +184,9 @@ TEST_F(TexturedQuadGl, AllLitTexturesDrawWholeAndAllDarkOnesNothing) {
   glMatrixMode(GL_TEXTURE);
   glScalef(2, 2, 1);
   glMatrixMode(GL_MODELVIEW);
+  textureMatrixChanged();
   EXPECT_NE(drawn(quad, true), before);
-  glMatrixMode(GL_TEXTURE);
-  glLoadIdentity();
-  glMatrixMode(GL_MODELVIEW);
+  loadTextureIdentity();
 }
 
 }  // namespace

@@ -19,12 +19,9 @@ class FlareTest : public GlTest {
  protected:
   void SetUp() override {
     GlTest::SetUp();
-    glState.view = {0, 0, kGlTestWidth, kGlTestHeight};
     // The scene's 4:3 frustum, camera at the origin looking down -z.
-    glMatrixMode(GL_PROJECTION);
-    glFrustum(-4.0 / 3 * 40, 4.0 / 3 * 40, -40, 40, 80, 5000000);
-    glMatrixMode(GL_MODELVIEW);
-    glEnable(GL_BLEND);  // on throughout the scene
+    setProjection(frustumMatrix(-4.0f / 3 * 40, 4.0f / 3 * 40, -40, 40, 80, 5000000));
+    enableCap(GL_BLEND);  // on throughout the scene
     camera.eye = camera.position = Vec3(0, 0, 0);
     camera.forward = Vec3(0, 0, -1);
   }

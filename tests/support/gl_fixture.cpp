@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "gl/gl_state.h"
 #include "hostkit/egl_context.h"
 
 namespace {
@@ -40,11 +41,21 @@ void GlTest::SetUp() {
     glMatrixMode(mode);
     glLoadIdentity();
   }
+  glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+  glState = GlState{};  // what the reset left, as the renderer keeps it
+  glState.view = {0, 0, kGlTestWidth, kGlTestHeight};
   glClearColor(0, 0, 0, 1);
   glClearDepth(1.0);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   while (glGetError() != GL_NO_ERROR) {
   }
+}
+
+void setProjection(const Mat4& projection) {
+  glMatrixMode(GL_PROJECTION);
+  glLoadMatrixf(projection.data());
+  glMatrixMode(GL_MODELVIEW);
+  glState.projection = projection;
 }
 
 Pixel readPixel(int x, int y) {

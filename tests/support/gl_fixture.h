@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "gl/gl.h"
+#include "math/mat4.h"
 
 // Tests that draw: one shared headless context of kGlTestWidth x kGlTestHeight,
 // its state reset to OpenGL's defaults before each test.
@@ -13,6 +14,9 @@ class GlTest : public ::testing::Test {
  protected:
   void SetUp() override;
 };
+
+// Loads `projection` as OpenGL's projection matrix and the renderer's record of it.
+void setProjection(const Mat4& projection);
 
 // Reads one RGBA pixel of the current colour buffer.
 struct Pixel {

@@ -10,6 +10,7 @@
 #include "camera/camera_director.h"
 #include "data/texture_catalogue.h"
 #include "gl/gl.h"
+#include "gl/gl_state.h"
 #include "tests/support/gl_fixture.h"
 #include "tests/support/scene_blocks.h"
 
@@ -20,24 +21,17 @@ inline void setFrameView(CameraDirector& camera, const Vec3& eye, const Vec3& fo
   camera.position = eye;
   camera.forward = forward;
   camera.up = up;
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45.0, double(kGlTestWidth) / kGlTestHeight, 1.0, 1000.0);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  const Vec3 centre = eye + forward;
-  gluLookAt(eye.x, eye.y, eye.z, centre.x, centre.y, centre.z, up.x, up.y, up.z);
+  // 45 degrees high: half height tan(22.5 degrees) at distance 1.
+  const float top = 0.41421357f, right = top * kGlTestWidth / kGlTestHeight;
+  setProjection(frustumMatrix(-right, right, -top, top, 1.0f, 1000.0f));
+  loadCameraView(eye, eye + forward, up);
 }
 
 // Lit from the viewer, depth tested, additive blending, texturing on.
 inline void setFrameState() {
-  glEnable(GL_LIGHTING);
-  glEnable(GL_LIGHT0);
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_BLEND);
-  glBlendFunc(GL_SRC_ALPHA, GL_ONE);
-  glEnable(GL_TEXTURE_2D);
-  glEnable(GL_NORMALIZE);
+  for (GLenum cap : {GL_LIGHTING, GL_LIGHT0, GL_DEPTH_TEST, GL_BLEND, GL_TEXTURE_2D, GL_NORMALIZE})
+    enableCap(cap);
+  blendFunc(GL_SRC_ALPHA, GL_ONE);
 }
 
 // A 2 x 2 texture of one colour, in the catalogue under `path`; the

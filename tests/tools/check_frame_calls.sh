@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Nothing in a frame waits for the GPU where the driver has occlusion
-# queries: orbivane-render on the default scene, traced with apitrace over 5
-# and over 10 frames; the five frames between make no glReadPixels,
-# glGetTexImage or glFinish call and test the flares by occlusion queries,
-# and loading reads no texture back. With --depth-reads the same frames do
-# read (the check sees reads where there are some).
-#   check_frame_reads.sh ORBIVANE-RENDER DEFAULT-ARCHIVE
+# Nothing in a frame waits for the GPU or asks the driver for state where
+# the driver has occlusion queries: orbivane-render on the default scene,
+# traced with apitrace over 5 and over 10 frames; the five frames between
+# make no glReadPixels, glGetTexImage or glFinish call, no glGet* or glIs*
+# call but for the occlusion queries' results, and test the flares by
+# occlusion queries; loading reads no texture back. With --depth-reads the
+# same frames do read (the check sees reads where there are some).
+#   check_frame_calls.sh ORBIVANE-RENDER DEFAULT-ARCHIVE
 set -u
 render=$1
 data=$(dirname "$2")
@@ -39,6 +40,10 @@ done
 
 reads=$(in_frames "$waits" "$work/queries-5" "$work/queries-10")
 [ "$reads" -eq 0 ] || fail "5 frames made $reads calls that wait: $(sort "$work/queries-10" | uniq -c | grep -E " ($waits)$" | tr '\n' ' ')"
+asks='glGet[A-Za-z]*|glIs[A-Za-z]*' results='glGetQueryObject[a-z0-9]*'
+asked=$(($(in_frames "$asks" "$work/queries-5" "$work/queries-10") -
+         $(in_frames "$results" "$work/queries-5" "$work/queries-10")))
+[ "$asked" -eq 0 ] || fail "5 frames asked the driver $asked times: $(sort "$work/queries-10" | uniq -c | grep -E " ($asks)$" | grep -vE " $results$" | tr '\n' ' ')"
 queries=$(in_frames glBeginQuery "$work/queries-5" "$work/queries-10")
 [ "$queries" -gt 0 ] || fail "5 frames made no occlusion query"
 readBacks=$(grep -cx glGetTexImage "$work/queries-10")
@@ -50,4 +55,4 @@ if [ "$failures" -gt 0 ]; then
   echo "$failures check(s) failed"
   exit 1
 fi
-echo "5 frames: $queries occlusion queries, no call that waits ($depthReads depth reads with --depth-reads)"
+echo "5 frames: $queries occlusion queries, no call that waits or asks ($depthReads depth reads with --depth-reads)"

@@ -199,6 +199,20 @@ bool readWhole(archive* reader, std::int64_t expected, unsigned char*& data, std
   return true;
 }
 
+// A RAR reader over the data archive, open at its start; null when it
+// cannot be opened.
+archive* openArchive() {
+  archive* reader = archive_read_new();
+  if (!reader) return nullptr;
+  archive_read_support_format_rar(reader);
+  const int opened = archiveInMemory
+                         ? archive_read_open_memory(reader, archiveBytes, archiveSize)
+                         : archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024);
+  if (opened == ARCHIVE_OK) return reader;
+  archive_read_free(reader);
+  return nullptr;
+}
+
 }  // namespace
 
 void setDataArchivePath(const char* path) {
@@ -232,32 +246,26 @@ bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size
   }
   ArchiveBytes bytes;
   if (!blocksWithinArchive(bytes)) return false;
-  archive* reader = archive_read_new();
+  archive* reader = openArchive();
   if (!reader) return false;
-  archive_read_support_format_rar(reader);
   bool found = false;
-  const int opened = archiveInMemory
-                         ? archive_read_open_memory(reader, archiveBytes, archiveSize)
-                         : archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024);
-  if (opened == ARCHIVE_OK) {
-    archive_entry* entry = nullptr;
-    while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
-      const char* entryName = archive_entry_pathname(entry);
-      if (!entryName || !sameMemberName(entryName, member)) continue;
-      const std::int64_t headerAt = archive_read_header_position(reader);
-      std::uint32_t expectedCrc = 0;
-      if (archive_entry_size_is_set(entry) && headerAt >= 0 &&
-          storedCrcOfEntry(bytes, std::uint64_t(headerAt), expectedCrc) &&
-          readWhole(reader, archive_entry_size(entry), data, size)) {
-        found = crc32(data, size) == expectedCrc;
-        if (!found) {
-          std::free(data);
-          data = nullptr;
-          size = 0;
-        }
+  archive_entry* entry = nullptr;
+  while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+    const char* entryName = archive_entry_pathname(entry);
+    if (!entryName || !sameMemberName(entryName, member)) continue;
+    const std::int64_t headerAt = archive_read_header_position(reader);
+    std::uint32_t expectedCrc = 0;
+    if (archive_entry_size_is_set(entry) && headerAt >= 0 &&
+        storedCrcOfEntry(bytes, std::uint64_t(headerAt), expectedCrc) &&
+        readWhole(reader, archive_entry_size(entry), data, size)) {
+      found = crc32(data, size) == expectedCrc;
+      if (!found) {
+        std::free(data);
+        data = nullptr;
+        size = 0;
       }
-      break;
     }
+    break;
   }
   archive_read_free(reader);
   return found;
@@ -268,19 +276,13 @@ bool memberExists(const char* member) {
   if (readsLooseFiles(folder)) return !findLooseFile(folder, member).empty();
   ArchiveBytes bytes;
   if (!blocksWithinArchive(bytes)) return false;
-  archive* reader = archive_read_new();
+  archive* reader = openArchive();
   if (!reader) return false;
-  archive_read_support_format_rar(reader);
   bool found = false;
-  const int opened = archiveInMemory
-                         ? archive_read_open_memory(reader, archiveBytes, archiveSize)
-                         : archive_read_open_filename(reader, archivePath.c_str(), 64 * 1024);
-  if (opened == ARCHIVE_OK) {
-    archive_entry* entry = nullptr;
-    while (!found && archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
-      const char* entryName = archive_entry_pathname(entry);
-      found = entryName && sameMemberName(entryName, member);
-    }
+  archive_entry* entry = nullptr;
+  while (!found && archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+    const char* entryName = archive_entry_pathname(entry);
+    found = entryName && sameMemberName(entryName, member);
   }
   archive_read_free(reader);
   return found;

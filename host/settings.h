@@ -5,7 +5,7 @@
 
 // Read by every mode: app/ loads it from its stored settings, the other
 // hosts fill it from their options. Width, Height and Depth are the display
-// mode asked for; the drawable's real size is drawableSize (gl/gl_state.h).
+// mode asked for; what is really drawn into is the views (render/views.h).
 struct Settings {
   bool EnableMusic = true;
   bool ShowClock = true;

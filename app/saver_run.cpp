@@ -91,9 +91,8 @@ void fitViews(HWND window) {
   ClientToScreen(window, &origin);
   const DesktopRect placed = {origin.x, origin.y, std::uint32_t(client.right),
                               std::uint32_t(client.bottom)};
-  std::vector<ViewRect> rects;
-  if (saver.spanning) rects = viewsInWindow(saver.monitors, saver.primary, placed);
-  if (rects.empty()) rects.push_back({0, 0, placed.width, placed.height});
+  const std::vector<ViewRect> rects = viewsInWindow(
+      saver.spanning ? saver.monitors : std::vector<DesktopRect>{}, saver.primary, placed);
   reshapeViews(rects);
   const ViewRect& first = rects.front();
   saver.home = {LONG(placed.x + first.x + std::int32_t(first.width / 2)),
@@ -143,10 +142,7 @@ void takeMonitors(const SaverApp& app, bool starting) {
   saver.spanning = settings.AllMonitors && saver.monitors.size() > 1;
 }
 
-// The main window's place: over every monitor, or on the primary.
-DesktopRect mainWindowRect() {
-  return saver.spanning ? coveringRect(saver.monitors) : saver.monitors[saver.primary];
-}
+DesktopRect mainWindowRect() { return fullScreenRect(saver.monitors, saver.primary, saver.spanning); }
 
 // The table's rows take their windows: the main window on the primary's,
 // black covers on the others unless the main window spans them. False when

@@ -14,6 +14,7 @@
 
 #include "data/crc32.h"
 #include "data/loose_files.h"
+#include "data/member_name.h"
 
 namespace {
 
@@ -42,21 +43,6 @@ bool readsLooseFiles(std::string& folder) {
   folder = std::filesystem::path(archivePath).parent_path().string();
   if (folder.empty()) folder = ".";
   return true;
-}
-
-// Members larger than this are not data of ours.
-constexpr std::int64_t kMaxMemberSize = std::int64_t(1) << 30;
-
-char folded(char c) {
-  if (c == '\\') return '/';
-  if (c >= 'A' && c <= 'Z') return char(c - 'A' + 'a');
-  return c;
-}
-
-bool sameMemberName(const char* a, const char* b) {
-  for (; *a && *b; ++a, ++b)
-    if (folded(*a) != folded(*b)) return false;
-  return *a == *b;
 }
 
 // The archive's bytes at any offset, from the file or from memory.
@@ -170,7 +156,7 @@ bool storedCrcOfEntry(ArchiveBytes& archive, std::uint64_t offset, std::uint32_t
 // The buffer grows with the bytes that arrive, never ahead of them: a
 // header may declare any size, and only the data can make it good.
 bool readWhole(archive* reader, std::int64_t expected, unsigned char*& data, std::uint32_t& size) {
-  if (expected < 0 || expected > kMaxMemberSize) return false;
+  if (expected < 0 || std::uint64_t(expected) > kMaxMemberBytes) return false;
   unsigned char* buffer = nullptr;
   std::int64_t capacity = 0, filled = 0;
   unsigned char chunk[16 * 1024];
@@ -213,6 +199,15 @@ archive* openArchive() {
   return nullptr;
 }
 
+// Reads headers up to the first entry named `member`; false when none is.
+bool seekMember(archive* reader, const char* member, archive_entry*& entry) {
+  while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
+    const char* entryName = archive_entry_pathname(entry);
+    if (entryName && sameMemberName(entryName, member)) return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 void setDataArchivePath(const char* path) {
@@ -250,9 +245,7 @@ bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size
   if (!reader) return false;
   bool found = false;
   archive_entry* entry = nullptr;
-  while (archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
-    const char* entryName = archive_entry_pathname(entry);
-    if (!entryName || !sameMemberName(entryName, member)) continue;
+  if (seekMember(reader, member, entry)) {
     const std::int64_t headerAt = archive_read_header_position(reader);
     std::uint32_t expectedCrc = 0;
     if (archive_entry_size_is_set(entry) && headerAt >= 0 &&
@@ -265,7 +258,6 @@ bool extractMember(const char* member, unsigned char*& data, std::uint32_t& size
         size = 0;
       }
     }
-    break;
   }
   archive_read_free(reader);
   return found;
@@ -278,12 +270,8 @@ bool memberExists(const char* member) {
   if (!blocksWithinArchive(bytes)) return false;
   archive* reader = openArchive();
   if (!reader) return false;
-  bool found = false;
   archive_entry* entry = nullptr;
-  while (!found && archive_read_next_header(reader, &entry) == ARCHIVE_OK) {
-    const char* entryName = archive_entry_pathname(entry);
-    found = entryName && sameMemberName(entryName, member);
-  }
+  const bool found = seekMember(reader, member, entry);
   archive_read_free(reader);
   return found;
 }
@@ -300,8 +288,10 @@ std::string memberDisplayPath(const char* member) {
   return loose && folder != "." ? folder + "/" + name : name;
 }
 
+bool folderHoldsArchive(const std::string& folder) { return nonEmptyFile(folder + "/data.sdd"); }
+
 bool folderHoldsScene(const std::string& folder) {
-  return nonEmptyFile(folder + "/data.sdd") || !findLooseFile(folder, "worlds.txt").empty();
+  return folderHoldsArchive(folder) || !findLooseFile(folder, "worlds.txt").empty();
 }
 
 std::string missingArchiveReason(const std::string& folder) {

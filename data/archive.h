@@ -36,6 +36,10 @@ bool memberExists(const char* member);
 // "/" separators.
 std::string memberDisplayPath(const char* member);
 
+// Whether `folder` holds a data.sdd that is not empty: the data it gives is
+// that archive, whatever loose files lie beside it.
+bool folderHoldsArchive(const std::string& folder);
+
 // Whether `folder` holds a scene: a data.sdd that is not empty, or else a
 // "worlds.txt" among its loose files.
 bool folderHoldsScene(const std::string& folder);

@@ -7,24 +7,11 @@
 #include <system_error>
 #include <vector>
 
+#include "data/member_name.h"
+
 namespace fs = std::filesystem;
 
 namespace {
-
-// Files larger than this are not data of ours.
-constexpr std::uintmax_t kMaxFileSize = std::uintmax_t(1) << 30;
-
-char folded(char c) {
-  if (c >= 'A' && c <= 'Z') return char(c - 'A' + 'a');
-  return c;
-}
-
-bool sameName(const std::string& a, const std::string& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i)
-    if (folded(a[i]) != folded(b[i])) return false;
-  return true;
-}
 
 std::vector<std::string> splitMember(const char* member) {
   std::vector<std::string> parts(1);
@@ -45,7 +32,7 @@ void collectMatches(const fs::path& dir, const std::string& name, const std::vec
   const bool last = depth + 1 == parts.size();
   for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
     const std::string entry = it->path().filename().u8string();
-    if (!sameName(entry, parts[depth])) continue;
+    if (!sameMemberName(entry.c_str(), parts[depth].c_str())) continue;
     const std::string entryName = name.empty() ? entry : name + "\\" + entry;
     std::error_code statusError;
     if (last && it->is_regular_file(statusError))
@@ -75,7 +62,7 @@ bool readLooseFile(const fs::path& path, unsigned char*& data, std::uint32_t& si
   size = 0;
   std::error_code ec;
   const std::uintmax_t length = fs::file_size(path, ec);
-  if (ec || length > kMaxFileSize) return false;
+  if (ec || length > kMaxMemberBytes) return false;
   std::ifstream file(path, std::ios::binary);
   auto* buffer = static_cast<unsigned char*>(std::malloc(length ? std::size_t(length) : 1));
   if (!file || !buffer) {

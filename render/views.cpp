@@ -34,6 +34,12 @@ DesktopRect coveringRect(const std::vector<DesktopRect>& monitors) {
           std::uint32_t(farBottom - top)};
 }
 
+DesktopRect fullScreenRect(const std::vector<DesktopRect>& monitors, std::size_t primary,
+                           bool everyMonitor) {
+  if (everyMonitor || monitors.empty()) return coveringRect(monitors);
+  return monitors[primary < monitors.size() ? primary : 0];
+}
+
 std::vector<ViewRect> viewsInWindow(const std::vector<DesktopRect>& monitors, std::size_t primary,
                                     const DesktopRect& window) {
   std::vector<std::size_t> order;
@@ -57,5 +63,6 @@ std::vector<ViewRect> viewsInWindow(const std::vector<DesktopRect>& monitors, st
     rects.push_back({std::int32_t(left - window.x), std::int32_t(bottom(window) - farBottom),
                      std::uint32_t(farRight - left), std::uint32_t(farBottom - top)});
   }
+  if (rects.empty()) rects.push_back({0, 0, window.width, window.height});
   return rects;
 }

@@ -35,10 +35,15 @@ struct DesktopRect {
 // The smallest rectangle over every monitor; empty for none.
 DesktopRect coveringRect(const std::vector<DesktopRect>& monitors);
 
+// Where a full-screen window goes: over every monitor, or on the primary.
+DesktopRect fullScreenRect(const std::vector<DesktopRect>& monitors, std::size_t primary,
+                           bool everyMonitor);
+
 // One view a monitor that `window` shows, over the part of it the window
 // covers, in the window's pixels from its bottom-left corner as OpenGL
 // counts them; the primary's first (`primary` out of range: the first
 // monitor's). A monitor that repeats one already taken (a mirror) or that
-// the window does not reach gets none.
+// the window does not reach gets none; when none gets one (no monitors
+// given, say), one view fills the window.
 std::vector<ViewRect> viewsInWindow(const std::vector<DesktopRect>& monitors, std::size_t primary,
                                     const DesktopRect& window);

@@ -63,62 +63,48 @@ void Sphere::parseLine(const BlockReader& block, const ObjectList& list) {
   if (block.has("period") && scanValues(line, 1, "period %f", &period) == 1)
     checkNotZero("period", period);
   // Flags take no values: anything after one is reported as left over.
-  auto flag = [&](const char* keyword, bool& field) {
-    if (!block.has(keyword)) return;
+  auto bare = [&](const char* keyword) {
+    if (!block.has(keyword)) return false;
     checkLine(line, 0, keyword);
-    field = true;
+    return true;
   };
-  if (block.has("env")) {
-    checkLine(line, 0, "env");
+  auto flag = [&](const char* keyword, bool& field) {
+    if (bare(keyword)) field = true;
+  };
+  if (bare("env")) {
     isEnv = true;
     spinSpeed = 0.0f;
     displayList = envList.displayList;
   }
-  if (block.has("geo")) {
-    checkLine(line, 0, "geo");
-    displayList = sphereList.displayList;
-  }
+  if (bare("geo")) displayList = sphereList.displayList;
   flag("light", isLight);
   flag("specular", specular);
   flag("depth", depthWritesOff);
   flag("wire", scan);
   flag("sys", relativeToParent);
-  if (block.has("noised")) {
-    checkLine(line, 0, "noised");
-    displayList = noisedSphereList.displayList;
-  }
+  if (bare("noised")) displayList = noisedSphereList.displayList;
   flag("uranmoon", uranMoon);
   flag("plt", inclinedOrbit);
   flag("mask", maskOnly);
-  if (block.has("list")) {
-    checkLine(line, 0, "list");
-    displayList = geometryList.displayList;
-  }
-  if (block.has("moon")) {
-    checkLine(line, 0, "moon");
+  if (bare("list")) displayList = geometryList.displayList;
+  if (bare("moon")) {
     isMoon = true;
     moonSpeed = 2.0f * carried.moonScale;
     carried.moonScale *= 0.75f;
   }
-  if (block.has("orbit")) {
-    checkLine(line, 0, "orbit");
-    followsOrbit = false;
-  }
+  if (bare("orbit")) followsOrbit = false;
   flag("rnd", randomFlash);
-  if (block.has("atmo")) {
-    checkLine(line, 0, "atmo");
+  if (bare("atmo")) {
     hasAtmosphere = true;
     alphaTexture = false;
     displayList = atmosphereList;
   }
-  if (block.has("scatter")) {
-    checkLine(line, 0, "scatter");
+  if (bare("scatter")) {
     hasAtmosphere = true;
     alphaTexture = true;
     displayList = scatterList;
   }
-  if (block.has("flash")) {
-    checkLine(line, 0, "flash");
+  if (bare("flash")) {
     flash = true;
     flashPeriod = 0.5f;
     flashOn = carried.flashPhase <= 0.4f;

@@ -2,9 +2,8 @@
 #include "x11/scene_watch.h"
 
 #include <chrono>
-#include <filesystem>
-#include <system_error>
 
+#include "data/archive.h"
 #include "hostkit/scene_check.h"
 #include "render/session.h"
 
@@ -13,11 +12,9 @@ SceneWatch::SceneWatch(const std::string& dataDir, ConsoleHost& host, std::FILE*
   host_.collectProblems(&problems_);
   std::fprintf(out_, "orbivane: watching %s: a change there loads the scene again\n",
                dataDir_.c_str());
-  std::error_code ec;
-  const std::string archive = dataDir_ + "/data.sdd";
-  if (std::filesystem::file_size(archive, ec) > 0 && !ec)
-    std::fprintf(out_, "orbivane: %s is what is shown, not the loose files beside it\n",
-                 archive.c_str());
+  if (folderHoldsArchive(dataDir_))
+    std::fprintf(out_, "orbivane: %s/data.sdd is what is shown, not the loose files beside it\n",
+                 dataDir_.c_str());
 }
 
 SceneWatch::~SceneWatch() { host_.collectProblems(nullptr); }

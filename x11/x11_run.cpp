@@ -37,15 +37,10 @@ class X11Host : public ConsoleHost {
 
   // A view on each monitor the window covers, or one filling the window.
   void fitScene() {
-    std::vector<ViewRect> rects;
-    if (window_.spansMonitors()) {
-      std::size_t primary = 0;
-      rects = viewsInWindow(window_.monitors(primary), primary, window_.placement());
-    }
-    if (rects.empty())
-      reshapeScene(std::uint32_t(window_.width()), std::uint32_t(window_.height()));
-    else
-      reshapeViews(rects);
+    std::size_t primary = 0;
+    const std::vector<DesktopRect> monitors =
+        window_.spansMonitors() ? window_.monitors(primary) : std::vector<DesktopRect>{};
+    reshapeViews(viewsInWindow(monitors, primary, window_.placement()));
   }
 
   // Between loading steps the window's events are handled too, so that a

@@ -118,11 +118,6 @@ void askToSpan(Display* display, Window window, const std::vector<DesktopRect>& 
              SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
-// The rectangle a full-screen window covers: every monitor, or the primary.
-DesktopRect fullScreenRect(const std::vector<DesktopRect>& monitors, std::size_t primary,
-                           bool primaryOnly) {
-  return primaryOnly ? monitors[primary] : coveringRect(monitors);
-}
 
 }  // namespace
 
@@ -226,7 +221,7 @@ bool X11Window::createOwnWindow(const X11Options& options, std::string* error) {
   const DesktopRect rect =
       options.windowed ? DesktopRect{0, 0, std::uint32_t(options.windowWidth),
                                      std::uint32_t(options.windowHeight)}
-                       : fullScreenRect(monitors(primary), primary, primaryOnly_);
+                       : fullScreenRect(monitors(primary), primary, !primaryOnly_);
   colormap_ = XCreateColormap(display_, root, visual->visual, AllocNone);
   XSetWindowAttributes set = {};
   set.colormap = colormap_;
@@ -420,7 +415,7 @@ void X11Window::coverMonitors() {
   if (!fullScreen_) return;
   std::size_t primary = 0;
   const std::vector<DesktopRect> now = monitors(primary);
-  const DesktopRect rect = fullScreenRect(now, primary, primaryOnly_);
+  const DesktopRect rect = fullScreenRect(now, primary, !primaryOnly_);
   XMoveResizeWindow(display_, window_, rect.x, rect.y, rect.width, rect.height);
   if (spansMonitors()) askToSpan(display_, window_, now);
   XSync(display_, False);

@@ -1,3 +1,4 @@
+// make_test_scene.cpp -- the end-to-end tests' small scene, packed into data.sdd
 // Writes data.sdd with a small scene into the folder given (default: the
 // current one): loading images, a glyph texture, two worlds of which the
 // one named "world" holds a large glowing billboard at the origin, where the
@@ -8,44 +9,19 @@
 #include <string>
 #include <vector>
 
-#include <jpeglib.h>
-
 #include "data/rar_writer.h"
 #include "tests/audio/ogg_tone.h"
+#include "tests/data/data_fixtures.h"
 
 namespace {
-
-using Bytes = std::vector<unsigned char>;
 
 // A size x size RGB JPEG; colour(x, y, rgb) fills each pixel.
 template <typename Colour>
 Bytes jpegImage(int size, Colour colour) {
-  std::vector<unsigned char> pixels(std::size_t(size) * size * 3);
+  Bytes pixels(std::size_t(size) * size * 3);
   for (int y = 0; y < size; ++y)
     for (int x = 0; x < size; ++x) colour(x, y, &pixels[(std::size_t(y) * size + x) * 3]);
-  jpeg_compress_struct compress;
-  jpeg_error_mgr errors;
-  compress.err = jpeg_std_error(&errors);
-  jpeg_create_compress(&compress);
-  unsigned char* out = nullptr;
-  unsigned long outSize = 0;
-  jpeg_mem_dest(&compress, &out, &outSize);
-  compress.image_width = JDIMENSION(size);
-  compress.image_height = JDIMENSION(size);
-  compress.input_components = 3;
-  compress.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&compress);
-  jpeg_set_quality(&compress, 90, TRUE);
-  jpeg_start_compress(&compress, TRUE);
-  while (compress.next_scanline < compress.image_height) {
-    JSAMPROW row = &pixels[std::size_t(compress.next_scanline) * size * 3];
-    jpeg_write_scanlines(&compress, &row, 1);
-  }
-  jpeg_finish_compress(&compress);
-  Bytes bytes(out, out + outSize);
-  jpeg_destroy_compress(&compress);
-  std::free(out);
-  return bytes;
+  return jpegFile(size, size, 3, pixels, 90);
 }
 
 Bytes solid(int size, unsigned char r, unsigned char g, unsigned char b) {

@@ -33,7 +33,7 @@ bool checkScene(ProblemList& problems, std::string& loaded, std::string& error) 
   ConsoleHost host("orbivane-check", stderr);
   host.collectProblems(&problems);
   setHost(&host);
-  // Sizes in the data are for an 800 x 600 picture.
+  // A view for the state loading sets up; its size changes nothing loaded.
   reshapeScene(800, 600);
   loadLoadingImages();
   loadScene();
@@ -57,7 +57,7 @@ int runCheck(const std::vector<std::string>& args, std::FILE* out, std::FILE* er
   std::error_code ec;
   if (fs::is_directory(path, ec)) {
     const std::string archive = path + "/data.sdd";
-    if (fs::is_regular_file(archive, ec) && fs::file_size(archive, ec) > 0 && !ec)
+    if (folderHoldsArchive(path))
       std::fprintf(err, "orbivane-check: %s holds data.sdd: checking that archive, as Orbivane reads it\n",
                    path.c_str());
     setDataArchivePath(archive.c_str());

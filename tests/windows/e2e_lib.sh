@@ -28,11 +28,18 @@ window_appears() {  # window_appears TITLE SECONDS
   return 1
 }
 
-# Mean brightness (0-1) of a square around the screen's centre.
-centre_brightness() {
-  import -window root "$work/shot.png" 2>/dev/null
-  convert "$work/shot.png" -gravity center -crop 240x240+0+0 +repage -colorspace Gray \
-    -format '%[fx:mean]' info: 2>/dev/null
+# Mean brightness (0-1) of a square around the screen's centre, the brightest
+# of SHOTS screenshots a second apart: the flight passes dark stretches.
+brightest_centre() {  # brightest_centre SHOTS
+  local best=0 mean shot
+  for ((shot = 0; shot < $1; shot++)); do
+    ((shot > 0)) && sleep 1
+    import -window root "$work/shot.png" 2>/dev/null
+    mean=$(convert "$work/shot.png" -gravity center -crop 240x240+0+0 +repage \
+      -colorspace Gray -format '%[fx:mean]' info: 2>/dev/null)
+    above "${mean:-0}" "$best" && best=$mean
+  done
+  echo "$best"
 }
 above() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v > t) }'; }
 below() { awk -v v="$1" -v t="$2" 'BEGIN { exit !(v < t) }'; }

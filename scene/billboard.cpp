@@ -40,22 +40,10 @@ void Billboard::parseLine(const BlockReader& block, const ObjectList& list) {
   if (block.has("FOV") && scanValues(line, 1, "FOV %f", &fov) == 1) checkRange("FOV", fov, kAboveZero);
   if (block.has("alpha") && scanValues(line, 1, "alpha %f", &alpha) == 1)
     checkRange("alpha", alpha, kZeroToOne);
-  if (block.has("orient off")) {
-    checkLine(line, 0, "orient off");
-    fixedOrientation = true;
-  }
-  if (block.has("blend")) {
-    checkLine(line, 0, "blend");
-    alphaBlend = true;
-  }
-  if (block.has("depth")) {
-    checkLine(line, 0, "depth");
-    noDepthTest = true;
-  }
-  if (block.has("sys")) {
-    checkLine(line, 0, "sys");
-    alignToParent = true;
-  }
+  if (flagLine(block, "orient off")) fixedOrientation = true;
+  if (flagLine(block, "blend")) alphaBlend = true;
+  if (flagLine(block, "depth")) noDepthTest = true;
+  if (flagLine(block, "sys")) alignToParent = true;
   if (block.has("env")) {
     isEnv = true;
     readVector(line, "env V(%f %f %f)", offset, 0);
@@ -75,14 +63,7 @@ void Billboard::parseLine(const BlockReader& block, const ObjectList& list) {
       checkRange("flash's lit time", blinkLit, kZeroOrMore);
     }
   }
-  if (block.has("texture")) {
-    checkLine(line, 1, "texture %s");
-    char path[kLineCapacity];
-    if (secondWord(line, path)) {
-      assignTexture(path);
-      hasTexture = true;
-    }
-  }
+  if (block.has("texture")) readTextureLine(line);
   Vec3 axis;
   if (block.has("up") && readVector(line, "up V(%f %f %f)", axis)) upAxis = normalized(axis);
   if (block.has("right") && readVector(line, "right V(%f %f %f)", axis))

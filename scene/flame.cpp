@@ -18,13 +18,7 @@ void parseFlame(ObjectList& list) { parseBlock<Flame>(list, "flame"); }
 void Flame::parseLine(const BlockReader& block, const ObjectList& list) {
   const char* line = block.line();
   char word[kLineCapacity];
-  if (block.has("texture")) {
-    checkLine(line, 1, "texture %s");
-    if (secondWord(line, word)) {
-      assignTexture(word);
-      hasTexture = true;
-    }
-  }
+  if (block.has("texture")) readTextureLine(line);
   if (block.has("size")) {
     float value;
     if (scanValues(line, 1, "size %f", &value) == 1) ringRadius = value + 2000.0f;

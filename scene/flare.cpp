@@ -101,16 +101,9 @@ void Flare::parseLine(BlockReader& block, const ObjectList& list) {
     isEnv = true;
     readVector(line, "env V(%f %f %f)", offset, 0);
   }
-  if (block.has("texture")) {
-    checkLine(line, 1, "texture %s");
-    if (secondWord(line, word)) {
-      assignTexture(word);
-      hasTexture = true;
-    }
-  }
+  if (block.has("texture")) readTextureLine(line);
   if (block.has("position")) readVector(line, "position V(%f %f %f)", position);
-  if (block.has("lenseffect")) {
-    checkLine(line, 0, "lenseffect");
+  if (flagLine(block, "lenseffect")) {
     lensEffect = true;
     readLensBlock(block, *this);
     line = block.line();

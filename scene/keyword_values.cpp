@@ -1,9 +1,10 @@
-// keyword_values.cpp -- the values of a kind's keyword lines: vectors and single numbers
+// keyword_values.cpp -- the values of a kind's keyword lines: vectors, single numbers and flags
 #include "scene/keyword_values.h"
 
 #include <cstdarg>
 #include <cstdio>
 
+#include "data/block_reader.h"
 #include "data/data_file.h"
 #include "data/value_check.h"
 
@@ -30,4 +31,10 @@ bool readVector(const char* line, const char* format, Vec3& out, int required) {
 void readFloat(const char* line, const char* format, float& out) {
   float value;
   if (scanValues(line, 1, format, &value) == 1) out = value;
+}
+
+bool flagLine(const BlockReader& block, const char* keyword) {
+  if (!block.has(keyword)) return false;
+  checkLine(block.line(), 0, keyword);
+  return true;
 }

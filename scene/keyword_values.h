@@ -1,7 +1,9 @@
 #pragma once
-// keyword_values.h -- the values of a kind's keyword lines: vectors and single numbers
+// keyword_values.h -- the values of a kind's keyword lines: vectors, single numbers and flags
 
 #include "math/vec3.h"
+
+class BlockReader;
 
 // The values of a keyword line of the object file being read
 // (objectFileReader), read with `format` as sscanf reads them ("radius %f":
@@ -18,3 +20,7 @@ void checkLine(const char* line, int required, const char* format);
 // there. `required` below 3: the vector may be left out.
 bool readVector(const char* line, const char* format, Vec3& out, int required = 3);
 void readFloat(const char* line, const char* format, float& out);
+
+// Whether the block's line is the flag `keyword`; a flag takes no values, so
+// anything after it is reported as left over.
+bool flagLine(const BlockReader& block, const char* keyword);

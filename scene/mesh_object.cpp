@@ -61,8 +61,7 @@ void MeshObject::parseLine(BlockReader& block, const ObjectList&) {
   if (block.has("position")) readVector(line, "position V(%f %f %f)", position);
   if (block.has("look")) readVector(line, "look V(%f %f %f)", xAxis);
   if (block.has("right")) readVector(line, "right V(%f %f %f)", yAxis);
-  if (block.has("material")) {
-    checkLine(line, 0, "material");
+  if (flagLine(block, "material")) {
     readMaterial(block, *this);
     line = block.line();
   }
@@ -74,10 +73,7 @@ void MeshObject::parseLine(BlockReader& block, const ObjectList&) {
   for (const auto& [keyword, flag] :
        {std::pair<const char*, bool*>{"light", &light}, {"illum", &illum}, {"invup", &invup},
         {"blend", &blend}})
-    if (block.has(keyword)) {
-      checkLine(line, 0, keyword);
-      *flag = true;
-    }
+    if (flagLine(block, keyword)) *flag = true;
   if (block.has("tiling")) readFloat(line, "tiling %f", tiling);
   if (block.has("color") && readVector(line, "color V(%f %f %f)", colour)) checkColour("color", colour);
 }

@@ -7,7 +7,6 @@
 
 #include "data/block_reader.h"
 #include "data/data_file.h"
-#include "data/line_rules.h"
 #include "data/load_report.h"
 #include "gl/gl.h"
 #include "gl/gl_state.h"
@@ -69,27 +68,11 @@ void parseParticleSystem(ObjectList& list) { parseBlock<ParticleSystem>(list, "p
 
 void ParticleSystem::parseLine(const BlockReader& block, const ObjectList&) {
   const char* line = block.line();
-  char word[kLineCapacity];
-  if (block.has("texture")) {
-    checkLine(line, 1, "texture %s");
-    if (secondWord(line, word)) {
-      assignTexture(word);
-      hasTexture = true;
-    }
-  }
+  if (block.has("texture")) readTextureLine(line);
   if (block.has("size")) readFloat(line, "size %f", size);
-  if (block.has("line")) {
-    checkLine(line, 0, "line");
-    mode = ParticleMode::Line;
-  }
-  if (block.has("circ")) {
-    checkLine(line, 0, "circ");
-    mode = ParticleMode::Circ;
-  }
-  if (block.has("flash")) {
-    checkLine(line, 0, "flash");
-    mode = ParticleMode::Flash;
-  }
+  if (flagLine(block, "line")) mode = ParticleMode::Line;
+  if (flagLine(block, "circ")) mode = ParticleMode::Circ;
+  if (flagLine(block, "flash")) mode = ParticleMode::Flash;
   if (block.has("time")) {
     readFloat(line, "time %f", period);
     checkRange("time", period, kZeroOrMore);

@@ -4,7 +4,9 @@
 #include <cstring>
 
 #include "data/data_file.h"
+#include "data/line_rules.h"
 #include "data/texture_catalogue.h"
+#include "scene/keyword_values.h"
 
 SceneList firstPassList;
 SceneList worldObjectList;
@@ -15,6 +17,15 @@ void SceneObject::assignTexture(const char* path) {
   const std::size_t n = std::strlen(path);
   alphaTexture = n >= 3 && std::strcmp(path + n - 3, "tga") == 0;
   if (const TextureEntry* entry = findNamedTexture(path, objectFileReader)) texture = entry->glTexture;
+}
+
+bool SceneObject::readTextureLine(const char* line) {
+  checkLine(line, 1, "texture %s");
+  char path[kLineCapacity];
+  if (!secondWord(line, path)) return false;
+  assignTexture(path);
+  hasTexture = true;
+  return true;
 }
 
 void SceneObject::setName(const char* text) {

@@ -34,6 +34,9 @@ class SceneObject {
   // the catalogue entry with that path, if there is one (an error to the
   // host, at the object file's line, if not).
   void assignTexture(const char* path);
+  // A "texture NAME" line: assigns the named texture and turns texturing on;
+  // false when the line names none.
+  bool readTextureLine(const char* line);
   // Copies the name, cut to 14 characters.
   void setName(const char* text);
 

@@ -62,64 +62,50 @@ void Sphere::parseLine(const BlockReader& block, const ObjectList& list) {
   if (block.has("detiling")) scanValues(line, 1, "detiling %f", &detiling);
   if (block.has("period") && scanValues(line, 1, "period %f", &period) == 1)
     checkNotZero("period", period);
-  // Flags take no values: anything after one is reported as left over.
-  auto bare = [&](const char* keyword) {
-    if (!block.has(keyword)) return false;
-    checkLine(line, 0, keyword);
-    return true;
-  };
   auto flag = [&](const char* keyword, bool& field) {
-    if (bare(keyword)) field = true;
+    if (flagLine(block, keyword)) field = true;
   };
-  if (bare("env")) {
+  if (flagLine(block, "env")) {
     isEnv = true;
     spinSpeed = 0.0f;
     displayList = envList.displayList;
   }
-  if (bare("geo")) displayList = sphereList.displayList;
+  if (flagLine(block, "geo")) displayList = sphereList.displayList;
   flag("light", isLight);
   flag("specular", specular);
   flag("depth", depthWritesOff);
   flag("wire", scan);
   flag("sys", relativeToParent);
-  if (bare("noised")) displayList = noisedSphereList.displayList;
+  if (flagLine(block, "noised")) displayList = noisedSphereList.displayList;
   flag("uranmoon", uranMoon);
   flag("plt", inclinedOrbit);
   flag("mask", maskOnly);
-  if (bare("list")) displayList = geometryList.displayList;
-  if (bare("moon")) {
+  if (flagLine(block, "list")) displayList = geometryList.displayList;
+  if (flagLine(block, "moon")) {
     isMoon = true;
     moonSpeed = 2.0f * carried.moonScale;
     carried.moonScale *= 0.75f;
   }
-  if (bare("orbit")) followsOrbit = false;
+  if (flagLine(block, "orbit")) followsOrbit = false;
   flag("rnd", randomFlash);
-  if (bare("atmo")) {
+  if (flagLine(block, "atmo")) {
     hasAtmosphere = true;
     alphaTexture = false;
     displayList = atmosphereList;
   }
-  if (bare("scatter")) {
+  if (flagLine(block, "scatter")) {
     hasAtmosphere = true;
     alphaTexture = true;
     displayList = scatterList;
   }
-  if (bare("flash")) {
+  if (flagLine(block, "flash")) {
     flash = true;
     flashPeriod = 0.5f;
     flashOn = carried.flashPhase <= 0.4f;
     flashTime = flashOn ? carried.flashPhase : carried.flashPhase - 0.5f;
     carried.flashPhase += 0.25f;
   }
-  if (block.has("texture")) {
-    checkLine(line, 1, "texture %s");
-    char path[kLineCapacity];
-    if (secondWord(line, path)) {
-      assignTexture(path);
-      hasTexture = true;
-      carried.carriedAlphaTexture = alphaTexture;
-    }
-  }
+  if (block.has("texture") && readTextureLine(line)) carried.carriedAlphaTexture = alphaTexture;
   if (block.has("rotation")) {
     float v[5] = {};
     const int n = scanValues(line, 3, "rotation V(%f %f %f) %f %f", &v[0], &v[1], &v[2], &v[3], &v[4]);
